@@ -1,0 +1,33 @@
+# Two commands for a fresh Debian machine:
+#   make run    installs what is missing, builds and starts the game
+#   make test   installs what is missing, builds and runs every test
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DZUNBARIO_WERROR=ON
+endif
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	./tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/zunbario
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	./bench/run.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

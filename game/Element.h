@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <cstdint>
+#include <string>
+
+// The main window's sixteen elements, in drawing order from bottom to top: a later element is
+// painted over an earlier one and is found first by the mouse.
+enum class ElementId : std::uint8_t {
+    LabelHighScore,
+    LabelLevel,
+    LabelTime,
+    LabelScore,
+    ImgBakuhatu2,
+    ImgBakuhatu1,
+    ImgBakuhatu0,
+    ImgMonster2,
+    ImgMonster0,
+    ImgMonster1,
+    ImgBou,
+    Label1,
+    ImgTitle1,
+    ImgTitle2,
+    ImgRogo,
+    LabelNR,
+};
+inline constexpr int ElementCount = 16;
+
+enum class ElementKind : std::uint8_t { Label, Picture };
+
+// The pictures carried in the program; several elements may show the same one.
+enum class Picture : std::uint8_t { None, Monster, Explosion, Hammer, Title1, Title2, Credit };
+
+enum class Align : std::uint8_t { Left, Right, Center };
+
+struct Color {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Color&, const Color&) = default;
+};
+
+namespace Colors {
+inline constexpr Color Yellow{255, 255, 0};
+inline constexpr Color Blue{0, 0, 255};
+inline constexpr Color Magenta{255, 0, 255};
+inline constexpr Color Red{255, 0, 0};
+inline constexpr Color Lime{0, 255, 0};
+inline constexpr Color SkyBlue{166, 202, 240};
+} // namespace Colors
+
+// A label's font: a pixel character height in the game's Japanese proportional gothic.
+struct Font {
+    int pixelSize = 12;
+    bool bold = false;
+    friend bool operator==(const Font&, const Font&) = default;
+};
+
+struct Element {
+    ElementId id{};
+    ElementKind kind = ElementKind::Picture;
+    Rect rect;
+    bool visible = false;
+    Picture picture = Picture::None; // pictures only
+    bool stretched = false;          // pictures: drawn stretched to the element's size
+    std::string text;                // labels only; '\r' starts a new line
+    Color color;
+    Font font;
+    Align align = Align::Left;
+    bool autoSize = false; // labels: resized to the text whenever it changes
+};

@@ -1,0 +1,60 @@
+#include "Game.h"
+
+#include <utility>
+
+Game::Game(Platform& platform, std::string appDir)
+    : m_platform(platform), m_appDir(std::move(appDir)),
+      m_scene([&platform](const std::string& text, Font font) {
+          return platform.textSize(text, font);
+      }) {}
+
+void Game::Timer1Timer() {
+    // The play step does not look at Playing: the timer is off whenever no level is in play.
+    if (m_state.TitlePhase)
+        titleStep();
+    else if (m_state.CelebrationPhase)
+        celebrationStep();
+    else
+        playStep();
+}
+
+void Game::mousePressed(Point clientPos, MouseButton button) {
+    const MouseTarget target = m_mouse.press(m_scene, clientPos, button);
+    if (!target) {
+        FormMouseDown();
+        return;
+    }
+    switch (*target) {
+    case ElementId::ImgMonster0:
+        ImgMonster0MouseDown();
+        break;
+    case ElementId::ImgMonster1:
+        ImgMonster1MouseDown();
+        break;
+    case ElementId::ImgMonster2:
+        ImgMonster2MouseDown();
+        break;
+    case ElementId::LabelHighScore:
+    case ElementId::LabelLevel:
+    case ElementId::LabelTime:
+    case ElementId::LabelScore:
+        LabelLevelMouseDown();
+        break;
+    default:
+        break; // the other elements swallow the press
+    }
+}
+
+void Game::mouseMoved(Point clientPos) {
+    // No element of the main window handles movements: only the bare field moves the hammer.
+    if (!m_mouse.move(m_scene, clientPos))
+        FormMouseMove();
+}
+
+void Game::mouseReleased(MouseButton button) {
+    m_mouse.release(button);
+}
+
+void Game::N7Click() {
+    m_platform.showAbout();
+}

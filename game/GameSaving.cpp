@@ -1,0 +1,152 @@
+// The record files: loading them at the end of the title, the high scores, saving a game from
+// the menu and on closing.
+
+#include "FileError.h"
+#include "Game.h"
+#include "RecordFile.h"
+#include "Rules.h"
+#include "StatusTexts.h"
+#include "Texts.h"
+
+#include <array>
+
+namespace {
+
+// Reads the leading bytes of a record file into its in-memory image; bytes a short file does
+// not reach keep their values.
+template <typename Record> void readInto(const std::string& file, Record& record) {
+    std::array<std::byte, Record::ByteSize> bytes{};
+    const std::size_t count = readRecordFile(file, bytes.data(), bytes.size());
+    record.overwriteFrom(bytes.data(), count);
+}
+
+} // namespace
+
+bool Game::loadRecords() {
+    loadHighScores();
+    return offerSavedGame();
+}
+
+void Game::loadHighScores() {
+    const std::string file = path(Files::HighScores);
+    m_state.HighScores = Rules::DefaultHighScores;
+    if (!recordFileExists(file))
+        return;
+    // A file that cannot be read is reported and then treated as absent, so the title always
+    // reaches the Ready phase.
+    try {
+        readInto(file, m_state.HighScoreBuffer);
+        m_state.HighScores = m_state.HighScoreBuffer.scores;
+    } catch (const FileError& error) {
+        m_platform.reportError(error.what());
+    }
+}
+
+bool Game::offerSavedGame() {
+    const std::string file = path(Files::SavedGame);
+    if (!recordFileExists(file))
+        return false;
+    try {
+        readInto(file, m_state.SavedGame);
+    } catch (const FileError& error) {
+        m_platform.reportError(error.what());
+        return false;
+    }
+    // A damaged or foreign file holds no game; it stays on disk as it is.
+    if (!m_state.SavedGame.holdsResumableGame())
+        return false;
+    if (m_platform.confirm(Texts::ResumeQuestion, DialogButtons::YesNo) != Answer::Yes)
+        return false;
+    restoreSavedGame();
+    return true;
+}
+
+void Game::restoreSavedGame() {
+    GameState& s = m_state;
+    const SavedGameRecord& saved = s.SavedGame;
+    s.Level = saved.level;
+    s.Score = saved.score;
+    s.LevelStartScore = saved.levelStartScore;
+    s.HammerMode = saved.hammerMode;
+    s.Ticks = saved.ticks;
+    s.ResumePending = saved.freshStart == 0;
+    m_scene.setText(ElementId::LabelTime, StatusTexts::time(s.Ticks));
+    s.NormalHammerActive = s.HammerMode == 0;
+    const MenuItem checked = s.HammerMode == 0   ? MenuItem::N2
+                             : s.HammerMode == 1 ? MenuItem::N3
+                                                 : MenuItem::N4;
+    m_platform.setMenuChecked(checked, true);
+}
+
+void Game::WriteHighScores() {
+    m_state.HighScoreBuffer.scores = m_state.HighScores;
+    const auto bytes = m_state.HighScoreBuffer.toBytes();
+    writeRecordFile(path(Files::HighScores), bytes.data(), bytes.size());
+}
+
+void Game::SaveGame() {
+    const GameState& s = m_state;
+    SavedGameRecord& saved = m_state.SavedGame;
+    saved.level = s.Level;
+    saved.score = s.Score;
+    saved.levelStartScore = s.LevelStartScore;
+    saved.hammerMode = s.HammerMode;
+    saved.ticks = s.Ticks;
+    saved.freshStart = s.ResumePending ? 0 : 1;
+    const auto bytes = saved.toBytes();
+    writeRecordFile(path(Files::SavedGame), bytes.data(), bytes.size());
+}
+
+bool Game::trySaveGame() {
+    try {
+        SaveGame();
+        return true;
+    } catch (const FileError& error) {
+        m_platform.reportError(error.what());
+        return false;
+    }
+}
+
+void Game::N5Click() {
+    GameState& s = m_state;
+    m_platform.setTimerEnabled(false);
+    if (s.Playing)
+        s.ResumePending = true;
+    // A save that fails is reported and the level goes on as after "No": it never stays frozen
+    // with the clock stopped while hits still count.
+    if (m_platform.confirm(Texts::SaveQuestion, DialogButtons::YesNoCancel) == Answer::Yes &&
+        trySaveGame())
+        s.SavedByMenu = true;
+    if (s.Playing)
+        resumeAfterQuestion();
+}
+
+bool Game::FormCloseQuery() {
+    GameState& s = m_state;
+    if (s.TitlePhase || m_scene.isVisible(ElementId::ImgTitle1) || s.CelebrationPhase ||
+        s.SavedByMenu)
+        return true;
+
+    m_platform.setTimerEnabled(false);
+    if (s.Playing)
+        s.ResumePending = true;
+    switch (m_platform.confirm(Texts::SaveQuestion, DialogButtons::YesNoCancel)) {
+    case Answer::Yes:
+        // A failed save keeps the window open and the level running, as after "Cancel".
+        if (trySaveGame())
+            return true;
+        break;
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    if (s.Playing)
+        resumeAfterQuestion();
+    return false;
+}
+
+void Game::resumeAfterQuestion() {
+    m_state.ResumePending = false;
+    m_platform.setTimerEnabled(true);
+}

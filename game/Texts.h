@@ -1,0 +1,39 @@
+#pragma once
+
+// The game's own texts and file names. '\r' starts a new line where a text is shown.
+namespace Texts {
+
+inline constexpr const char* Caption = "ズンバリオ";
+inline constexpr const char* StartMessage = "何かキーを押すとゲームが始まります。";
+inline constexpr const char* PauseMessage = "一時停止中\r\r何かキーを押すと再開します。";
+inline constexpr const char* GameOverMessage =
+    "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。";
+inline constexpr const char* LevelClearMessage = "ＣＬＥＡＲ　！！\r\r何かキーを押してください。";
+inline constexpr const char* GameClearMessage =
+    "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。";
+inline constexpr const char* ModeChangeQuestion =
+    "レベル１からスタートになりますが、\rゲームモードを変更しますか？";
+inline constexpr const char* ResumeQuestion = "前回の続きからゲームを始めますか？";
+inline constexpr const char* SaveQuestion = "ゲームを保存しますか？\r以前のデータは破棄されます。";
+
+inline constexpr const char* LevelPrefix = "レベル";
+inline constexpr const char* HitsSuffix = "匹";
+inline constexpr const char* HighScoreSuffix = "匹\r(最高記録)";
+
+} // namespace Texts
+
+// Files beside the program, relative to its folder.
+namespace Files {
+
+inline constexpr const char* HammerCursor = "data/Zintok.cur";
+inline constexpr const char* TransparentCursor = "data/tomei.cur";
+inline constexpr const char* HitSound = "data/sound2.wav";
+inline constexpr const char* GameOverSound = "data/ending1.wav";
+inline constexpr const char* LevelClearSound = "data/fanfare4.wav";
+inline constexpr const char* GameClearSound = "data/fanfare5.wav";
+inline constexpr const char* HighScores = "data/record1.dat";
+inline constexpr const char* SavedGame = "data/record2.dat";
+inline constexpr const char* Help = "Zintok.html";
+inline constexpr int HelpFirstTopic = 1;
+
+} // namespace Files

@@ -1,0 +1,103 @@
+#include "RecordFile.h"
+
+#include "FileError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { close(); }
+
+    int get() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    bool close() {
+        if (m_fd < 0)
+            return true;
+        const bool ok = ::close(m_fd) == 0;
+        m_fd = -1;
+        return ok;
+    }
+
+private:
+    int m_fd;
+};
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool writeAll(int fd, const std::byte* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced changes nothing for the game.
+void syncFolder(const std::string& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.isOpen())
+        ::fsync(dir.get());
+}
+
+} // namespace
+
+bool recordFileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size_t capacity) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (!file.isOpen() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        throw FileError::cannotOpen(path);
+
+    std::size_t total = 0;
+    while (total < capacity) {
+        const ssize_t n = ::read(file.get(), buffer + total, capacity - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw FileError::cannotOpen(path);
+        if (n == 0)
+            break;
+        total += static_cast<std::size_t>(n);
+    }
+    return total;
+}
+
+void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size) {
+    const std::string folder = folderOf(path);
+    std::string temporary = path + ".XXXXXX";
+    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.isOpen())
+        throw FileError::cannotCreate(path);
+
+    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) &&
+                         ::fsync(file.get()) == 0 && file.close();
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        throw FileError::cannotCreate(path);
+    }
+    syncFolder(folder);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Reading and writing a whole record file in one go. Nothing stays open between calls.
+
+// Whether anything stands at the path.
+bool recordFileExists(const std::string& path);
+
+// Reads up to `capacity` bytes from the start of the file and returns how many were read.
+// Throws FileError when the file cannot be opened or read.
+std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size_t capacity);
+
+// Replaces the file with the given bytes. The bytes go to a temporary file in the same folder
+// which is flushed to disk and renamed over the old file, so an interrupted write leaves the old
+// file whole. Throws FileError when the file cannot be created.
+void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size);

@@ -1,0 +1,69 @@
+#include "GameHarness.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+
+GameHarness::GameHarness() {
+    std::random_device entropy;
+    m_folder = fs::temp_directory_path() / ("zunbario-test-" + std::to_string(entropy()));
+    fs::create_directories(m_folder / "data");
+    m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
+}
+
+GameHarness::~GameHarness() {
+    std::error_code ignored;
+    fs::remove_all(m_folder, ignored);
+}
+
+fs::path GameHarness::dataFile(const std::string& name) const {
+    return m_folder / "data" / name;
+}
+
+void GameHarness::tick(int n) {
+    for (int i = 0; i < n; ++i) {
+        ASSERT_TRUE(platform.timerEnabled) << "the timer is off at tick " << i;
+        m_game->Timer1Timer();
+    }
+}
+
+void GameHarness::runTitle() {
+    m_game->FormCreate();
+    while (state().TitlePhase && platform.timerEnabled)
+        m_game->Timer1Timer();
+}
+
+void GameHarness::startLevel1() {
+    runTitle();
+    key();
+}
+
+void GameHarness::finishLevel() {
+    while (state().Playing)
+        tick();
+}
+
+void GameHarness::writeFile(const std::string& name,
+                            const std::vector<unsigned char>& bytes) const {
+    std::ofstream out(dataFile(name), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<unsigned char> GameHarness::readFile(const std::string& name) const {
+    std::ifstream in(dataFile(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<unsigned char> words(std::initializer_list<std::int32_t> values) {
+    std::vector<unsigned char> bytes;
+    for (const std::int32_t v : values) {
+        const auto u = static_cast<std::uint32_t>(v);
+        for (int b = 0; b < 4; ++b)
+            bytes.push_back(static_cast<unsigned char>(u >> (8 * b)));
+    }
+    return bytes;
+}

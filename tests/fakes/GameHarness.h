@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "Game.h"
+#include "Rules.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A game over a fake platform in a fresh folder of its own, with the helpers the rules' tests
+// share: running the title, pressing keys, firing ticks and reading record files.
+class GameHarness {
+public:
+    GameHarness();
+    ~GameHarness();
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    FakePlatform platform;
+
+    Game& game() { return *m_game; }
+    const GameState& state() const { return m_game->state(); }
+    const Scene& scene() const { return m_game->scene(); }
+    const std::filesystem::path& folder() const { return m_folder; }
+    std::filesystem::path dataFile(const std::string& name) const;
+
+    // Fires the timer's tick n times; fails the test if the timer is off.
+    void tick(int n = 1);
+    // FormCreate and the whole title, to the Ready phase.
+    void runTitle();
+    // The title, then a key: level 1 is in play.
+    void startLevel1();
+    // Ticks until the running level ends.
+    void finishLevel();
+    void key() { m_game->FormKeyDown(); }
+
+    void writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
+    std::vector<unsigned char> readFile(const std::string& name) const;
+
+private:
+    std::filesystem::path m_folder;
+    std::unique_ptr<Game> m_game;
+};
+
+// Little-endian 32-bit words as the record files hold them.
+std::vector<unsigned char> words(std::initializer_list<std::int32_t> values);

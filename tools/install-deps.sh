@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test.
+# It asks apt only for what is missing and never prompts; run it as root or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  libjpeg-dev libgtest-dev
+  fonts-ipafont-gothic
+  xvfb xauth xdotool x11-utils
+  clang libclang-rt-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+run() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo -E "$@"; fi; }
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+run apt-get update -qq </dev/null
+run apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
