@@ -1,0 +1,78 @@
+#include "GameHarness.h"
+#include "Texts.h"
+
+#include <gtest/gtest.h>
+
+using enum ElementId;
+
+TEST(HammerMode, TheCheckedItemAsksNothingAndChangesNothing) {
+    GameHarness h;
+    h.runTitle();
+    h.game().N3Click();
+    EXPECT_TRUE(h.platform.questions.empty());
+    EXPECT_EQ(h.state().HammerMode, 1);
+}
+
+TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(30);
+    h.key(); // pause
+    const GameState before = h.state();
+    h.platform.answers = {Answer::No};
+    h.game().N2Click();
+    ASSERT_EQ(h.platform.questions.size(), 1u);
+    EXPECT_EQ(h.platform.questions[0].message, Texts::ModeChangeQuestion);
+    EXPECT_EQ(h.platform.questions[0].buttons, DialogButtons::YesNo);
+    EXPECT_EQ(h.state().HammerMode, 1);
+    EXPECT_EQ(h.state().Score, before.Score);
+    EXPECT_EQ(h.state().Level, 1);
+    EXPECT_TRUE(h.state().ResumePending);
+    EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N3));
+    EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N2));
+}
+
+TEST(HammerMode, AChangeAbandonsAPausedLevelAndShowsTheNewModesRecord) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(30);
+    h.key(); // pause
+    h.platform.answers = {Answer::Yes};
+    h.game().N2Click();
+    const GameState& s = h.state();
+    EXPECT_EQ(s.HammerMode, 0);
+    EXPECT_TRUE(s.NormalHammerActive);
+    EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N2));
+    EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N3));
+    EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N4));
+    EXPECT_EQ(s.Level, 0);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_FALSE(s.ResumePending);
+    EXPECT_EQ(h.scene().text(LabelHighScore), "320匹\r(最高記録)");
+    EXPECT_EQ(h.scene().text(LabelScore), "0");
+    EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
+    EXPECT_EQ(h.scene().text(LabelTime), "60");
+    EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+
+    h.key();
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.Ticks, 0);
+    EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
+    EXPECT_EQ(h.scene().text(LabelScore), "0匹");
+}
+
+// The question is asked with the timer still running: what runs behind it goes on.
+TEST(HammerMode, TheQuestionDoesNotStopTheTimer) {
+    GameHarness h;
+    h.startLevel1();
+    h.finishLevel();
+    bool timerRanWhileAsking = false;
+    h.platform.whileAsking = [&] { timerRanWhileAsking = h.platform.timerEnabled; };
+    h.platform.answers = {Answer::Yes};
+    h.platform.timerEnabled = true; // as during the celebration
+    h.game().N4Click();
+    EXPECT_TRUE(timerRanWhileAsking);
+    EXPECT_FALSE(h.platform.timerEnabled) << "the change itself stops it";
+    EXPECT_EQ(h.state().HammerMode, 2);
+    EXPECT_FALSE(h.state().NormalHammerActive);
+}

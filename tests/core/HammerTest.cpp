@@ -1,0 +1,160 @@
+#include "GameHarness.h"
+
+#include <gtest/gtest.h>
+
+using enum ElementId;
+
+namespace {
+
+// Moves the pointer so that the strange hammer, moving opposite, lands at `target`.
+void moveHammerTo(GameHarness& h, Point target) {
+    const Rect hammer = h.scene().rect(ImgBou);
+    h.platform.pointer.x -= target.x - hammer.left;
+    h.platform.pointer.y -= target.y - hammer.top;
+    h.game().FormMouseMove();
+}
+
+} // namespace
+
+// The fake window: outer rectangle (100, 50) 625 × 511 with a 460 px high client area.
+TEST(StrangeHammer, StartsOppositeThePointer) {
+    GameHarness h;
+    h.runTitle();
+    h.platform.pointer = {300, 200};
+    h.key();
+    // 625 - (300 - 100) = 425; 511 - (200 - 50) = 361.
+    EXPECT_EQ(h.scene().rect(ImgBou), (Rect{425, 361, 32, 32}));
+    EXPECT_TRUE(h.scene().isVisible(ImgBou));
+    EXPECT_EQ(h.state().PrevCursorX, 300);
+    EXPECT_EQ(h.state().PrevCursorY, 200);
+}
+
+TEST(StrangeHammer, StartsAtTheOppositeEdgeWhenThePointerIsAtOrOutsideAnEdge) {
+    struct Case {
+        Point pointer;
+        Point hammer;
+    };
+    // The client area's top is at 50 + 511 - 460 = 101.
+    for (const Case& c : {Case{{105, 106}, {625 - 37, 511 - 37}}, Case{{720, 556}, {5, 5}},
+                          Case{{-400, 2000}, {625 - 37, 5}}, Case{{3000, -10}, {5, 511 - 37}}}) {
+        GameHarness h;
+        h.runTitle();
+        h.platform.pointer = c.pointer;
+        h.key();
+        EXPECT_EQ(h.scene().left(ImgBou), c.hammer.x) << c.pointer.x << "," << c.pointer.y;
+        EXPECT_EQ(h.scene().top(ImgBou), c.hammer.y) << c.pointer.x << "," << c.pointer.y;
+    }
+}
+
+TEST(StrangeHammer, MovesOppositeToTheMouse) {
+    GameHarness h;
+    h.startLevel1();
+    const Rect before = h.scene().rect(ImgBou);
+    h.platform.pointer.x += 30;
+    h.platform.pointer.y -= 20;
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.scene().left(ImgBou), before.left - 30);
+    EXPECT_EQ(h.scene().top(ImgBou), before.top + 20);
+    EXPECT_EQ(h.state().PrevCursorX, h.platform.pointer.x);
+}
+
+TEST(StrangeHammer, JumpsToTheOppositeSideAndHidesNearAWindowEdge) {
+    GameHarness h;
+    h.startLevel1();
+    h.platform.pointer = {103, 300}; // 3 px right of the window's outer left edge
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.scene().left(ImgBou), 625 - 37);
+    EXPECT_FALSE(h.scene().isVisible(ImgBou));
+
+    h.platform.pointer = {400, 300};
+    h.game().FormMouseMove();
+    EXPECT_TRUE(h.scene().isVisible(ImgBou)) << "the next movement shows it again";
+
+    h.platform.pointer = {400, 106}; // within 5 px of the client area's top
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.scene().top(ImgBou), 511 - 37);
+    EXPECT_FALSE(h.scene().isVisible(ImgBou));
+
+    h.platform.pointer = {721, 558};
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.scene().left(ImgBou), 5);
+    EXPECT_EQ(h.scene().top(ImgBou), 5);
+}
+
+TEST(StrangeHammer, ASwingTouchingAMonstersRightEdgeHits) {
+    GameHarness h;
+    h.startLevel1();
+    const Rect monster = h.scene().rect(ImgMonster0);
+    moveHammerTo(h, {monster.right(), monster.top + 10});
+    h.game().FormMouseDown();
+    EXPECT_EQ(h.state().Score, 1);
+    EXPECT_FALSE(h.scene().isVisible(ImgMonster0));
+    EXPECT_EQ(h.scene().rect(ImgBakuhatu0), (Rect{monster.left, monster.top, 50, 45}));
+    EXPECT_TRUE(h.scene().isVisible(ImgBakuhatu0));
+    EXPECT_EQ(h.scene().text(LabelScore), "1匹");
+    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/sound2.wav");
+
+    // One pixel further is a miss.
+    moveHammerTo(h, {monster.right() + 1, monster.top + 10});
+    h.game().FormMouseDown();
+    EXPECT_EQ(h.state().Score, 1);
+}
+
+TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) {
+    GameHarness h;
+    h.startLevel1();
+    const Rect monster = h.scene().rect(ImgMonster1);
+    moveHammerTo(h, {monster.left + 5, monster.top + 5});
+    h.game().FormMouseDown();
+    h.game().FormMouseDown();
+    h.game().ImgMonster2MouseDown(); // a press on another monster swings too
+    EXPECT_EQ(h.state().Score, 3);
+    EXPECT_EQ(h.platform.sounds.size(), 3u);
+}
+
+TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
+    GameHarness h;
+    h.runTitle();
+    h.platform.answers = {Answer::Yes};
+    h.game().N4Click();
+    h.key();
+    // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
+    while (!h.state().NormalHammerActive)
+        h.tick();
+    const Point last{h.state().PrevCursorX, h.state().PrevCursorY};
+    h.platform.pointer = {last.x + 40, last.y + 25};
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.state().PrevCursorX, last.x) << "the normal hammer does not move the other";
+    while (h.state().NormalHammerActive)
+        h.tick();
+    ASSERT_TRUE(h.state().Playing);
+    const Rect before = h.scene().rect(ImgBou);
+    h.platform.pointer.x += 1;
+    h.game().FormMouseMove();
+    EXPECT_EQ(h.scene().left(ImgBou), before.left - 41);
+    EXPECT_EQ(h.scene().top(ImgBou), before.top - 25);
+}
+
+TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
+    GameHarness h;
+    h.runTitle();
+    h.platform.answers = {Answer::Yes};
+    h.game().N2Click();
+    h.key();
+    EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
+    EXPECT_FALSE(h.scene().isVisible(ImgBou));
+    const Rect monster = h.scene().rect(ImgMonster2);
+    h.game().mousePressed({monster.left + 25, monster.top + 30}, MouseButton::Left);
+    h.game().mouseReleased(MouseButton::Left);
+    EXPECT_EQ(h.state().Score, 1);
+    // The monster is gone; the press now lands on its explosion, which swallows it.
+    h.game().mousePressed({monster.left + 25, monster.top + 30}, MouseButton::Left);
+    h.game().mouseReleased(MouseButton::Left);
+    EXPECT_EQ(h.state().Score, 1);
+    // A press on the bare field does nothing with the normal hammer.
+    h.game().FormMouseDown();
+    EXPECT_EQ(h.state().Score, 1);
+    // The next jump hides the explosions.
+    h.tick(5);
+    EXPECT_FALSE(h.scene().isVisible(ImgBakuhatu2));
+}

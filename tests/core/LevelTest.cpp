@@ -1,0 +1,268 @@
+#include "GameHarness.h"
+#include "Random.h"
+#include "Texts.h"
+
+#include <gtest/gtest.h>
+
+using enum ElementId;
+
+namespace {
+
+std::array<Rect, 3> monsterRects(const GameHarness& h) {
+    return {h.scene().rect(ImgMonster0), h.scene().rect(ImgMonster1), h.scene().rect(ImgMonster2)};
+}
+
+// Hits with the normal hammer until the score reaches `score`, pressing visible monsters and
+// letting the monsters jump when all three are down.
+void scoreUpTo(GameHarness& h, int score) {
+    while (h.state().Score < score && h.state().Playing) {
+        bool hit = false;
+        for (int i = 0; i < 3 && h.state().Score < score; ++i) {
+            if (h.scene().isVisible(h.state().Monsters[static_cast<std::size_t>(i)])) {
+                i == 0   ? h.game().ImgMonster0MouseDown()
+                : i == 1 ? h.game().ImgMonster1MouseDown()
+                         : h.game().ImgMonster2MouseDown();
+                hit = true;
+            }
+        }
+        if (!hit)
+            h.tick();
+    }
+}
+
+void chooseNormalHammer(GameHarness& h) {
+    h.platform.answers = {Answer::Yes};
+    h.game().N2Click();
+}
+
+} // namespace
+
+TEST(Level, AKeyInTheReadyPhaseStartsLevelOne) {
+    GameHarness h;
+    h.startLevel1();
+    const GameState& s = h.state();
+    EXPECT_TRUE(s.Playing);
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.Ticks, 0);
+    EXPECT_TRUE(h.platform.timerEnabled);
+    EXPECT_EQ(h.platform.timerInterval, 500);
+    EXPECT_FALSE(h.platform.isEnabled(MenuItem::N1));
+    EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
+    EXPECT_EQ(h.platform.cursor, CursorIndex::Transparent);
+    EXPECT_TRUE(h.scene().isVisible(ImgBou));
+    EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
+    EXPECT_EQ(h.scene().text(LabelScore), "0匹");
+    EXPECT_EQ(h.scene().text(LabelHighScore), "190匹\r(最高記録)");
+    EXPECT_EQ(h.scene().text(LabelTime), "60");
+    for (const ElementId gone : {ImgTitle1, ImgTitle2, ImgRogo, Label1})
+        EXPECT_FALSE(h.scene().isVisible(gone));
+    for (const ElementId shown : {LabelTime, LabelLevel, LabelScore, LabelHighScore})
+        EXPECT_TRUE(h.scene().isVisible(shown));
+    EXPECT_EQ(h.scene().top(Label1), 152);
+}
+
+TEST(Level, TheClockCountsDownHalfASecondATick) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick();
+    EXPECT_EQ(h.scene().text(LabelTime), "60");
+    h.tick();
+    EXPECT_EQ(h.scene().text(LabelTime), "59");
+    h.tick(117);
+    EXPECT_EQ(h.scene().text(LabelTime), "1");
+    EXPECT_TRUE(h.state().Playing);
+    h.tick();
+    EXPECT_EQ(h.scene().text(LabelTime), "0");
+    EXPECT_FALSE(h.state().Playing) << "the level ends on its 120th tick";
+    EXPECT_FALSE(h.platform.timerEnabled);
+}
+
+TEST(Level, MonstersJumpOnEveryFifthTickOfLevelOne) {
+    GameHarness h;
+    h.startLevel1();
+    for (int jump = 0; jump < 3; ++jump) {
+        const auto before = monsterRects(h);
+        h.tick(4);
+        EXPECT_EQ(monsterRects(h), before);
+        h.tick();
+        EXPECT_NE(monsterRects(h), before) << "jump " << jump;
+    }
+}
+
+TEST(Level, MonstersLieInTheFieldMoreThanAHundredPixelsApart) {
+    GameHarness h;
+    h.startLevel1();
+    for (int jump = 0; jump < 24; ++jump) {
+        const auto rects = monsterRects(h);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_GE(rects[i].left, 10);
+            EXPECT_LE(rects[i].left, 549);
+            EXPECT_GE(rects[i].top, 10);
+            EXPECT_LE(rects[i].top, 399);
+            for (std::size_t j = i + 1; j < 3; ++j) {
+                const int dx = rects[i].left - rects[j].left;
+                const int dy = rects[i].top - rects[j].top;
+                EXPECT_GT(dx * dx + dy * dy, 10000);
+            }
+        }
+        h.tick(5);
+    }
+}
+
+// Finds a time of day whose seed draws monster 1's first corner exactly 100 px from monster 0's.
+TEST(Level, CornersExactlyAHundredPixelsApartAreDrawnAgain) {
+    std::int64_t seed = 0;
+    Point first;
+    Point rejected;
+    for (;; ++seed) {
+        Random r;
+        r.randomize(seed);
+        first = {r.next(540) + 10, r.next(390) + 10};
+        rejected = {r.next(540) + 10, r.next(390) + 10};
+        const int dx = rejected.x - first.x;
+        const int dy = rejected.y - first.y;
+        if (dx * dx + dy * dy == 10000)
+            break;
+    }
+    GameHarness h;
+    h.runTitle();
+    h.platform.timeOfDay = seed;
+    h.key();
+    EXPECT_EQ(h.scene().left(ImgMonster0), first.x);
+    EXPECT_EQ(h.scene().top(ImgMonster0), first.y);
+    const Rect second = h.scene().rect(ImgMonster1);
+    EXPECT_NE((Point{second.left, second.top}), rejected);
+    const int dx = second.left - first.x;
+    const int dy = second.top - first.y;
+    EXPECT_GT(dx * dx + dy * dy, 10000);
+}
+
+TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(3);
+    h.key();
+    const GameState& s = h.state();
+    EXPECT_FALSE(s.Playing);
+    EXPECT_TRUE(s.ResumePending);
+    EXPECT_FALSE(h.platform.timerEnabled);
+    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    EXPECT_TRUE(h.scene().isVisible(Label1));
+    EXPECT_FALSE(h.scene().isVisible(ImgMonster0));
+    EXPECT_EQ(h.platform.cursor, CursorIndex::Arrow);
+    EXPECT_TRUE(h.platform.isEnabled(MenuItem::N1));
+
+    h.platform.timeOfDay = 777;
+    h.key();
+    EXPECT_TRUE(s.Playing);
+    EXPECT_FALSE(s.ResumePending);
+    EXPECT_EQ(s.Ticks, 3);
+    EXPECT_EQ(s.MoveCounter, 3);
+    EXPECT_TRUE(h.scene().isVisible(ImgMonster0));
+    const auto resumed = monsterRects(h);
+    h.tick();
+    EXPECT_EQ(monsterRects(h), resumed);
+    h.tick();
+    EXPECT_NE(monsterRects(h), resumed) << "the fifth tick of the level still jumps";
+}
+
+TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
+    GameHarness h;
+    h.game().FormCreate();
+    h.tick(10);
+    h.game().Help2Click();
+    EXPECT_TRUE(h.platform.timerEnabled) << "the title goes on";
+    ASSERT_EQ(h.platform.helpRequests.size(), 1u);
+    EXPECT_EQ(h.platform.helpRequests[0].first, h.folder().string() + "/Zintok.html");
+    EXPECT_EQ(h.platform.helpRequests[0].second, 1);
+
+    h.tick(259);
+    h.key();
+    h.game().Help2Click();
+    EXPECT_FALSE(h.state().Playing);
+    EXPECT_TRUE(h.state().ResumePending);
+    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    h.key();
+    EXPECT_TRUE(h.state().Playing);
+}
+
+TEST(Level, HeldKeyRepeatsPauseAndResumeOnEveryRepeat) {
+    GameHarness h;
+    h.startLevel1();
+    for (int repeat = 0; repeat < 6; ++repeat) {
+        h.key();
+        EXPECT_EQ(h.state().Playing, repeat % 2 == 1);
+    }
+}
+
+TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(3);
+    h.game().FormMouseDown(); // may hit nothing; the score stays below 30 anyway
+    const int finalScore = h.state().Score;
+    h.finishLevel();
+    const GameState& s = h.state();
+    EXPECT_EQ(s.Level, 0);
+    EXPECT_EQ(s.Score, 0);
+    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/ending1.wav");
+    EXPECT_EQ(h.scene().text(Label1), Texts::GameOverMessage);
+    EXPECT_EQ(h.scene().element(Label1).color, Colors::Blue);
+    EXPECT_EQ(h.scene().text(LabelScore), std::to_string(finalScore) + "匹")
+        << "the failed level's score stays on screen until the next key";
+
+    h.key();
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.Ticks, 0);
+    EXPECT_EQ(h.scene().text(LabelScore), "0匹");
+    EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
+}
+
+TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
+    GameHarness h;
+    h.runTitle();
+    chooseNormalHammer(h);
+    h.key();
+    scoreUpTo(h, 50);
+    ASSERT_EQ(h.state().Score, 50);
+    h.finishLevel();
+    EXPECT_EQ(h.state().Level, 1);
+    EXPECT_EQ(h.scene().text(Label1), Texts::LevelClearMessage);
+    EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
+    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare4.wav");
+
+    h.key();
+    EXPECT_EQ(h.state().Level, 2);
+    EXPECT_EQ(h.state().LevelStartScore, 50);
+    EXPECT_EQ(h.scene().text(LabelScore), "50匹");
+    const auto before = monsterRects(h);
+    h.tick(3);
+    EXPECT_EQ(monsterRects(h), before);
+    h.tick();
+    EXPECT_NE(monsterRects(h), before) << "level 2 jumps every fourth tick";
+}
+
+TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
+    GameHarness h;
+    h.runTitle();
+    h.platform.answers = {Answer::Yes};
+    h.game().N4Click();
+    h.key();
+    EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
+    bool sawNormal = false;
+    bool sawStrange = false;
+    while (h.state().Playing) {
+        h.tick();
+        if (h.state().MoveCounter == 0 && h.state().Playing) {
+            const bool normal = h.state().NormalHammerActive;
+            (normal ? sawNormal : sawStrange) = true;
+            EXPECT_EQ(h.platform.cursor, normal ? CursorIndex::Hammer : CursorIndex::Transparent);
+            EXPECT_EQ(h.scene().isVisible(ImgBou), !normal);
+        }
+    }
+    EXPECT_TRUE(sawNormal && sawStrange);
+    const bool last = h.state().NormalHammerActive;
+    h.key();
+    EXPECT_EQ(h.state().NormalHammerActive, last);
+    EXPECT_EQ(h.platform.cursor, last ? CursorIndex::Hammer : CursorIndex::Transparent);
+}
