@@ -12,24 +12,6 @@ std::array<Rect, 3> monsterRects(const GameHarness& h) {
     return {h.scene().rect(ImgMonster0), h.scene().rect(ImgMonster1), h.scene().rect(ImgMonster2)};
 }
 
-// Hits with the normal hammer until the score reaches `score`, pressing visible monsters and
-// letting the monsters jump when all three are down.
-void scoreUpTo(GameHarness& h, int score) {
-    while (h.state().Score < score && h.state().Playing) {
-        bool hit = false;
-        for (int i = 0; i < 3 && h.state().Score < score; ++i) {
-            if (h.scene().isVisible(h.state().Monsters[static_cast<std::size_t>(i)])) {
-                i == 0   ? h.game().ImgMonster0MouseDown()
-                : i == 1 ? h.game().ImgMonster1MouseDown()
-                         : h.game().ImgMonster2MouseDown();
-                hit = true;
-            }
-        }
-        if (!hit)
-            h.tick();
-    }
-}
-
 void chooseNormalHammer(GameHarness& h) {
     h.platform.answers = {Answer::Yes};
     h.game().N2Click();
@@ -222,10 +204,8 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
     GameHarness h;
     h.runTitle();
     chooseNormalHammer(h);
-    h.key();
-    scoreUpTo(h, 50);
+    h.playLevelTo(50);
     ASSERT_EQ(h.state().Score, 50);
-    h.finishLevel();
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_EQ(h.scene().text(Label1), Texts::LevelClearMessage);
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);

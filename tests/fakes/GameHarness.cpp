@@ -46,6 +46,40 @@ void GameHarness::finishLevel() {
         tick();
 }
 
+void GameHarness::hit() {
+    ASSERT_TRUE(state().Playing) << "hits count only in play";
+    const int before = state().Score;
+    while (state().Playing && state().Score == before) {
+        if (!state().NormalHammerActive) {
+            const Rect monster = scene().rect(ElementId::ImgMonster0);
+            m_game->scene().moveTo(ElementId::ImgBou, {monster.left, monster.top});
+            m_game->FormMouseDown();
+        } else if (scene().isVisible(ElementId::ImgMonster0)) {
+            m_game->ImgMonster0MouseDown();
+        } else if (scene().isVisible(ElementId::ImgMonster1)) {
+            m_game->ImgMonster1MouseDown();
+        } else if (scene().isVisible(ElementId::ImgMonster2)) {
+            m_game->ImgMonster2MouseDown();
+        } else {
+            tick();
+        }
+    }
+    ASSERT_EQ(state().Score, before + 1) << "the level ran out before the hit";
+}
+
+void GameHarness::playLevelTo(int score) {
+    key();
+    while (state().Playing && state().Score < score)
+        hit();
+    finishLevel();
+}
+
+void GameHarness::clearGame(int finalScore) {
+    for (int level = 1; level < Rules::LastLevel; ++level)
+        playLevelTo(Rules::target(level, state().HammerMode));
+    playLevelTo(finalScore);
+}
+
 void GameHarness::writeFile(const std::string& name,
                             const std::vector<unsigned char>& bytes) const {
     std::ofstream out(dataFile(name), std::ios::binary | std::ios::trunc);

@@ -35,6 +35,15 @@ public:
     // Ticks until the running level ends.
     void finishLevel();
     void key() { m_game->FormKeyDown(); }
+    // One hit with the hammer in use: a press on a monster still standing with the normal hammer
+    // (waiting for the next jump when all three are down), a swing over monster 0 with the
+    // strange one. Fails the test if the level runs out first.
+    void hit();
+    // A key begins the next level, hits raise the score to `score`, and the level runs out.
+    void playLevelTo(int score);
+    // From the Ready phase: four levels, each reaching its target, the last ending on
+    // `finalScore`.
+    void clearGame(int finalScore);
 
     void writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const;
     std::vector<unsigned char> readFile(const std::string& name) const;

@@ -1,0 +1,239 @@
+#include "GameHarness.h"
+#include "Texts.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using enum ElementId;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* SaveQuestion = "ゲームを保存しますか？\r以前のデータは破棄されます。";
+
+// Level 1 in the strange mode with `hits` hits and `ticks` ticks played.
+void playLevel1(GameHarness& h, int hits, int ticks) {
+    h.startLevel1();
+    for (int i = 0; i < hits; ++i)
+        h.hit();
+    h.tick(ticks);
+}
+
+// A regular file where the data folder should be: no record file can be created.
+void replaceDataFolderWithAFile(const GameHarness& h) {
+    fs::remove_all(h.folder() / "data");
+    std::ofstream(h.folder() / "data") << "not a folder";
+}
+
+std::string cannotCreateSavedGame(const GameHarness& h) {
+    return "ファイル " + h.folder().string() + "/data/record2.dat を作成できません";
+}
+
+// Closes the window and tells whether it asked before closing.
+bool closeAsks(GameHarness& h) {
+    const std::size_t before = h.platform.questions.size();
+    h.platform.answers = {Answer::Cancel};
+    h.game().FormCloseQuery();
+    return h.platform.questions.size() > before;
+}
+
+} // namespace
+
+// ---- saving from the menu ----
+
+TEST(Saving, SaveDuringAPauseWritesTheInterruptedLevel) {
+    GameHarness h;
+    playLevel1(h, 7, 9);
+    h.key();
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+
+    ASSERT_EQ(h.platform.questions.size(), 1u);
+    EXPECT_EQ(h.platform.questions[0].message, SaveQuestion);
+    EXPECT_EQ(h.platform.questions[0].buttons, DialogButtons::YesNoCancel);
+    EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 7, 0, 1, 9, 0}));
+    EXPECT_TRUE(h.state().SavedByMenu);
+    EXPECT_FALSE(h.state().Playing);
+    EXPECT_TRUE(h.state().ResumePending) << "still paused";
+    EXPECT_FALSE(h.platform.timerEnabled);
+    EXPECT_TRUE(h.platform.errors.empty());
+}
+
+TEST(Saving, SaveDuringPlayCountsAsInterruptedAndTheLevelGoesOnAtOnce) {
+    GameHarness h;
+    playLevel1(h, 3, 5);
+    bool timerRanWhileAsking = true;
+    h.platform.whileAsking = [&] { timerRanWhileAsking = h.platform.timerEnabled; };
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+
+    EXPECT_FALSE(timerRanWhileAsking);
+    EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 3, 0, 1, 5, 0}));
+    EXPECT_TRUE(h.state().Playing);
+    EXPECT_FALSE(h.state().ResumePending);
+    EXPECT_TRUE(h.platform.timerEnabled);
+    EXPECT_EQ(h.platform.timerInterval, 500);
+    h.tick();
+    EXPECT_EQ(h.state().Ticks, 6);
+}
+
+TEST(Saving, SaveBetweenLevelsBeginsTheFollowingLevelNextTime) {
+    GameHarness h;
+    h.runTitle();
+    h.playLevelTo(30);
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+    const std::vector<unsigned char> saved = h.readFile("record2.dat");
+    EXPECT_EQ(saved, words({0, 0, 1, 30, 0, 1, 120, 1}));
+
+    GameHarness next;
+    next.writeFile("record2.dat", saved);
+    next.platform.answers = {Answer::Yes};
+    next.runTitle();
+    next.key();
+    EXPECT_EQ(next.state().Level, 2);
+    EXPECT_EQ(next.state().Score, 30);
+    EXPECT_EQ(next.state().LevelStartScore, 30);
+    EXPECT_EQ(next.state().Ticks, 0);
+}
+
+TEST(Saving, AnswersOtherThanYesWriteNothingAndTheLevelGoesOn) {
+    for (const Answer answer : {Answer::No, Answer::Cancel}) {
+        GameHarness h;
+        playLevel1(h, 2, 4);
+        h.platform.answers = {answer};
+        h.game().N5Click();
+        EXPECT_FALSE(fs::exists(h.dataFile("record2.dat")));
+        EXPECT_FALSE(h.state().SavedByMenu);
+        EXPECT_TRUE(h.state().Playing);
+        EXPECT_FALSE(h.state().ResumePending);
+        EXPECT_TRUE(h.platform.timerEnabled);
+    }
+}
+
+// A failed save is reported and must not leave the level frozen with the clock stopped while
+// hits still count: it goes on as after "No".
+TEST(Saving, FailedSaveFromTheMenuIsReportedAndTheLevelGoesOn) {
+    GameHarness h;
+    playLevel1(h, 2, 4);
+    replaceDataFolderWithAFile(h);
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+
+    EXPECT_EQ(h.platform.errors, std::vector<std::string>{cannotCreateSavedGame(h)});
+    EXPECT_FALSE(h.state().SavedByMenu);
+    EXPECT_TRUE(h.state().Playing);
+    EXPECT_FALSE(h.state().ResumePending);
+    EXPECT_TRUE(h.platform.timerEnabled);
+    h.tick();
+    EXPECT_EQ(h.state().Ticks, 5);
+    EXPECT_TRUE(closeAsks(h)) << "nothing was saved";
+}
+
+// ---- closing ----
+
+TEST(Closing, NoQuestionWhenNothingCanBeLost) {
+    GameHarness title;
+    title.game().FormCreate();
+    title.tick(100);
+    EXPECT_TRUE(title.game().FormCloseQuery());
+    EXPECT_TRUE(title.platform.questions.empty()) << "during the title";
+    EXPECT_TRUE(title.platform.timerEnabled) << "the title goes on if the close is refused";
+
+    GameHarness ready;
+    ready.runTitle();
+    EXPECT_TRUE(ready.game().FormCloseQuery());
+    EXPECT_TRUE(ready.platform.questions.empty()) << "in the Ready phase before the first key";
+
+    GameHarness celebration;
+    celebration.runTitle();
+    celebration.clearGame(190);
+    EXPECT_TRUE(celebration.game().FormCloseQuery());
+    EXPECT_TRUE(celebration.platform.questions.empty()) << "during the celebration";
+
+    GameHarness saved;
+    playLevel1(saved, 1, 2);
+    saved.key();
+    saved.platform.answers = {Answer::Yes};
+    saved.game().N5Click();
+    EXPECT_TRUE(saved.game().FormCloseQuery());
+    EXPECT_EQ(saved.platform.questions.size(), 1u) << "after a save from the menu while paused";
+}
+
+TEST(Closing, SaveFromTheMenuDuringPlayCoversOnlyUntilTheNextTick) {
+    GameHarness h;
+    playLevel1(h, 1, 2);
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+    EXPECT_TRUE(h.game().FormCloseQuery());
+    EXPECT_EQ(h.platform.questions.size(), 1u);
+    h.tick();
+    EXPECT_FALSE(h.state().SavedByMenu);
+    EXPECT_TRUE(closeAsks(h));
+}
+
+TEST(Closing, AsksDuringPlayAPauseAndBetweenLevels) {
+    GameHarness h;
+    playLevel1(h, 30, 1);
+    EXPECT_TRUE(closeAsks(h)) << "during play";
+    h.key();
+    EXPECT_TRUE(closeAsks(h)) << "while paused";
+    h.key();
+    h.finishLevel();
+    EXPECT_TRUE(closeAsks(h)) << "between levels";
+    EXPECT_EQ(h.platform.questions.back().message, SaveQuestion);
+    EXPECT_EQ(h.platform.questions.back().buttons, DialogButtons::YesNoCancel);
+}
+
+TEST(Closing, YesSavesTheRunningLevelAsInterruptedAndCloses) {
+    GameHarness h;
+    playLevel1(h, 5, 8);
+    h.platform.answers = {Answer::Yes};
+    EXPECT_TRUE(h.game().FormCloseQuery());
+    EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}));
+}
+
+TEST(Closing, NoClosesWithoutSaving) {
+    GameHarness h;
+    playLevel1(h, 5, 8);
+    h.platform.answers = {Answer::No};
+    EXPECT_TRUE(h.game().FormCloseQuery());
+    EXPECT_FALSE(fs::exists(h.dataFile("record2.dat")));
+}
+
+TEST(Closing, CancelKeepsTheWindowOpenAndThePhaseAsItWas) {
+    GameHarness running;
+    playLevel1(running, 5, 8);
+    running.platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(running.game().FormCloseQuery());
+    EXPECT_TRUE(running.state().Playing);
+    EXPECT_FALSE(running.state().ResumePending);
+    EXPECT_TRUE(running.platform.timerEnabled);
+    running.tick();
+    EXPECT_EQ(running.state().Ticks, 9) << "the clock goes on where it stood";
+
+    GameHarness paused;
+    playLevel1(paused, 5, 8);
+    paused.key();
+    paused.platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(paused.game().FormCloseQuery());
+    EXPECT_TRUE(paused.state().ResumePending);
+    EXPECT_FALSE(paused.platform.timerEnabled);
+    EXPECT_FALSE(fs::exists(paused.dataFile("record2.dat")));
+}
+
+// A failed save on closing keeps the window open and the level running, as after "Cancel".
+TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
+    GameHarness h;
+    playLevel1(h, 5, 8);
+    replaceDataFolderWithAFile(h);
+    h.platform.answers = {Answer::Yes};
+    EXPECT_FALSE(h.game().FormCloseQuery());
+    EXPECT_EQ(h.platform.errors, std::vector<std::string>{cannotCreateSavedGame(h)});
+    EXPECT_TRUE(h.state().Playing);
+    EXPECT_FALSE(h.state().ResumePending);
+    EXPECT_TRUE(h.platform.timerEnabled);
+    h.key();
+    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage) << "a key pauses as usual";
+}
