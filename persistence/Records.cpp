@@ -79,6 +79,10 @@ bool SavedGameRecord::holdsResumableGame() const {
     const bool modeKnown = hammerMode >= 0 && hammerMode <= 2;
     const bool levelKnown = level <= 4 && !(level == 4 && freshStart != 0);
     const bool ticksKnown = ticks >= 0 && ticks <= 120;
-    const bool scoresKnown = score >= 0 && levelStartScore >= 0;
+    // Nobody comes near a billion hits: a larger score is damage, and the hits still to come
+    // would overflow it.
+    constexpr std::int32_t MaxScore = 1'000'000'000;
+    const bool scoresKnown =
+        score >= 0 && levelStartScore >= 0 && score <= MaxScore && levelStartScore <= MaxScore;
     return modeKnown && levelKnown && ticksKnown && scoresKnown;
 }

@@ -1,0 +1,288 @@
+// A process that writes the record files can be killed at any moment (from the task manager, at
+// log-out). Each file must then hold either the last content fully written or the one being
+// written, never a mixture, an empty file or an older content.
+
+#include "NumberedRecords.h"
+#include "RecordFile.h"
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr int Kills = 250;
+// Numbers of one round's writes start here times the round; no round comes near this many.
+constexpr std::int32_t RoundSpacing = 100000;
+
+template <std::size_t N> Bytes toVector(const std::array<std::byte, N>& bytes) {
+    Bytes out;
+    for (const std::byte b : bytes)
+        out.push_back(std::to_integer<unsigned char>(b));
+    return out;
+}
+
+Bytes highScoreBytes(std::int32_t n) {
+    return toVector(numberedHighScores(n).toBytes());
+}
+
+Bytes savedGameBytes(std::int32_t n) {
+    return toVector(numberedSavedGame(n).toBytes());
+}
+
+Bytes contentOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device entropy;
+        m_path = fs::temp_directory_path() / ("zunbario-crash-" + std::to_string(entropy()));
+        fs::create_directories(m_path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const fs::path& path() const { return m_path; }
+
+    // Everything in the folder besides the two record files: what interrupted writes left.
+    std::vector<std::string> leftovers() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_path)) {
+            const std::string name = entry.path().filename().string();
+            if (name != "record1.dat" && name != "record2.dat")
+                names.push_back(name);
+        }
+        return names;
+    }
+
+private:
+    fs::path m_path;
+};
+
+// The writer program running in a process of its own, with the pipe on which it reports each
+// finished file.
+class WriterProcess {
+public:
+    WriterProcess(const fs::path& folder, std::int32_t first, long count = -1) {
+        const std::string program = RECORD_WRITER;
+        std::vector<std::string> args{program, folder.string(), std::to_string(first)};
+        if (count >= 0)
+            args.push_back(std::to_string(count));
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        int ends[2];
+        if (::pipe(ends) != 0)
+            throw std::runtime_error("no pipe");
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(ends[1], STDOUT_FILENO);
+            ::close(ends[0]);
+            ::close(ends[1]);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(ends[1]);
+        m_reports = ends[0];
+        if (m_pid < 0)
+            throw std::runtime_error("no fork");
+    }
+    ~WriterProcess() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            reap();
+        }
+        ::close(m_reports);
+    }
+    WriterProcess(const WriterProcess&) = delete;
+    WriterProcess& operator=(const WriterProcess&) = delete;
+
+    // Waits for `count` more finished files; false when the writer ended before.
+    bool awaitFinished(int count) {
+        for (int i = 0; i < count; ++i)
+            if (!readReport())
+                return false;
+        return true;
+    }
+
+    // Kills the writer wherever it stands and collects every report it made before.
+    int killAndReap() {
+        ::kill(m_pid, SIGKILL);
+        return reap();
+    }
+
+    // Waits for the writer to end by itself and returns its wait status.
+    int reap() {
+        while (readReport()) {
+        }
+        int status = 0;
+        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        m_pid = -1;
+        return status;
+    }
+
+    // Finished files, record1.dat and record2.dat taking turns from record1.dat on.
+    int finished() const { return m_finished; }
+    int finishedHighScores() const { return (m_finished + 1) / 2; }
+    int finishedSavedGames() const { return m_finished / 2; }
+
+private:
+    bool readReport() {
+        char report = 0;
+        for (;;) {
+            const ssize_t n = ::read(m_reports, &report, 1);
+            if (n == 1) {
+                ++m_finished;
+                return true;
+            }
+            if (n < 0 && errno == EINTR)
+                continue;
+            return false;
+        }
+    }
+
+    pid_t m_pid = -1;
+    int m_reports = -1;
+    int m_finished = 0;
+};
+
+// What one record file must hold after a round: the content it held before when the round
+// finished no write of it, otherwise the last write finished or the one after it, which the
+// kill may have caught between its rename and its report.
+class TrackedFile {
+public:
+    TrackedFile(fs::path file, std::function<Bytes(std::int32_t)> content, std::int32_t held)
+        : m_file(std::move(file)), m_content(std::move(content)), m_held(held) {}
+
+    void expectWhole(std::int32_t firstOfRound, int finishedWrites) {
+        const std::int32_t last = firstOfRound + finishedWrites - 1;
+        const std::int32_t older = finishedWrites == 0 ? m_held : last;
+        const Bytes found = contentOf(m_file);
+        if (found == m_content(older)) {
+            m_held = older;
+        } else if (found == m_content(last + 1)) {
+            m_held = last + 1;
+        } else {
+            ADD_FAILURE() << m_file.filename() << " is torn or stale: " << found.size()
+                          << " bytes, neither write " << older << " nor write " << last + 1;
+        }
+    }
+
+private:
+    fs::path m_file;
+    std::function<Bytes(std::int32_t)> m_content;
+    std::int32_t m_held;
+};
+
+template <typename Record> void writeRecord(const fs::path& file, const Record& record) {
+    const auto bytes = record.toBytes();
+    writeRecordFile(file.string(), bytes.data(), bytes.size());
+}
+
+} // namespace
+
+TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
+    ScratchFolder folder;
+    const fs::path highScores = folder.path() / "record1.dat";
+    const fs::path savedGame = folder.path() / "record2.dat";
+    writeRecord(highScores, numberedHighScores(0));
+    writeRecord(savedGame, numberedSavedGame(0));
+    TrackedFile highScoreFile(highScores, highScoreBytes, 0);
+    TrackedFile savedGameFile(savedGame, savedGameBytes, 0);
+
+    const unsigned seed = std::random_device{}();
+    RecordProperty("seed", std::to_string(seed));
+    std::mt19937 random(seed);
+    // The kill comes after a few finished files and then a pause shorter than one whole round of
+    // writing, so it lands in every part of a write: before, during and after the rename.
+    std::uniform_int_distribution<int> filesBeforeKill(0, 2);
+    std::uniform_int_distribution<int> pauseMicroseconds(0, 1500);
+
+    int killsInsideAWrite = 0;
+    std::size_t leftoversBefore = 0;
+    for (int round = 1; round <= Kills; ++round) {
+        SCOPED_TRACE("kill " + std::to_string(round) + ", seed " + std::to_string(seed));
+        const std::int32_t first = round * RoundSpacing;
+        WriterProcess writer(folder.path(), first);
+        ASSERT_TRUE(writer.awaitFinished(filesBeforeKill(random))) << "the writer gave up";
+        std::this_thread::sleep_for(std::chrono::microseconds(pauseMicroseconds(random)));
+        const int status = writer.killAndReap();
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+            << "the writer ended by itself with status " << status;
+        ASSERT_LT(writer.finished(), 2 * RoundSpacing);
+
+        highScoreFile.expectWhole(first, writer.finishedHighScores());
+        savedGameFile.expectWhole(first, writer.finishedSavedGames());
+
+        // A kill between creating the temporary file and renaming it leaves that file behind,
+        // and nothing else; the writer works on one file at a time.
+        const std::vector<std::string> leftovers = folder.leftovers();
+        for (const std::string& name : leftovers)
+            EXPECT_TRUE(name.starts_with("record1.dat.") || name.starts_with("record2.dat."))
+                << "unexpected file " << name;
+        ASSERT_LE(leftovers.size(), leftoversBefore + 1);
+        killsInsideAWrite += leftovers.size() > leftoversBefore ? 1 : 0;
+        leftoversBefore = leftovers.size();
+        if (HasFailure())
+            return;
+    }
+    RecordProperty("killsInsideAWrite", killsInsideAWrite);
+    std::printf("%d of %d kills landed inside a write\n", killsInsideAWrite, Kills);
+}
+
+TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
+    ScratchFolder folder;
+    constexpr int Writes = 20;
+    WriterProcess writer(folder.path(), 1, Writes);
+    const int status = writer.reap();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(writer.finished(), 2 * Writes);
+    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(Writes));
+    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(Writes));
+    EXPECT_TRUE(folder.leftovers().empty());
+}
+
+TEST(CrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
+    ScratchFolder folder;
+    const fs::path highScores = folder.path() / "record1.dat";
+    for (const char* stale : {"record1.dat.AAAAAA", "record1.dat.", "record1.dat.tmp"}) {
+        std::ofstream(folder.path() / stale, std::ios::binary) << "half a recor";
+    }
+    writeRecord(highScores, numberedHighScores(7));
+
+    std::array<std::byte, HighScoreRecord::ByteSize + 1> bytes{};
+    ASSERT_EQ(readRecordFile(highScores.string(), bytes.data(), bytes.size()),
+              HighScoreRecord::ByteSize);
+    HighScoreRecord read;
+    read.overwriteFrom(bytes.data(), HighScoreRecord::ByteSize);
+    EXPECT_EQ(read, numberedHighScores(7));
+    EXPECT_EQ(folder.leftovers().size(), 3u);
+}
