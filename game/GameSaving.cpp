@@ -23,6 +23,10 @@ template <typename Record> void readInto(const std::string& file, Record& record
 } // namespace
 
 bool Game::loadRecords() {
+    // Writes that were cut off in an earlier run may have left temporary files beside the
+    // records.
+    removeStaleTemporaryFiles(path(Files::HighScores));
+    removeStaleTemporaryFiles(path(Files::SavedGame));
     loadHighScores();
     return offerSavedGame();
 }

@@ -3,6 +3,8 @@
 #include "FileError.h"
 
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -100,4 +102,27 @@ void writeRecordFile(const std::string& path, const std::byte* data, std::size_t
         throw FileError::cannotCreate(path);
     }
     syncFolder(folder);
+}
+
+void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds) {
+    const std::string folder = folderOf(path);
+    const std::string prefix = path.substr(path.find_last_of('/') + 1) + ".";
+    constexpr std::size_t SuffixLength = 6; // as mkostemp makes them
+
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + SuffixLength ||
+            name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string candidate = folder + "/" + name;
+        struct stat st {};
+        if (::lstat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            now - st.st_mtime > minimumAgeSeconds)
+            ::unlink(candidate.c_str());
+    }
+    ::closedir(dir);
 }

@@ -16,3 +16,9 @@ std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size
 // which is flushed to disk and renamed over the old file, so an interrupted write leaves the old
 // file whole. Throws FileError when the file cannot be created.
 void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size);
+
+// Removes temporary files that an interrupted write of this record left behind: names of the
+// form "<file>.XXXXXX" untouched for longer than `minimumAgeSeconds`, so that a write still in
+// progress in another copy of the game keeps its file. Errors are ignored: a leftover file is
+// harmless.
+void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds = 60);

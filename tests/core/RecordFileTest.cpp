@@ -6,6 +6,7 @@
 #include "Texts.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -90,6 +91,24 @@ TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
     EXPECT_EQ(fileErrorOf([&] { writeRecordFile(target, bytes.data(), bytes.size()); }),
               "ファイル " + target + " を作成できません");
     EXPECT_EQ(entriesOf(h.folder()), std::vector<std::string>{"data"});
+}
+
+// An interrupted write leaves its temporary file; the next start removes the old ones only, so
+// a write still under way in another copy of the game keeps its file.
+TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
+    GameHarness h;
+    const fs::path data = h.folder() / "data";
+    for (const char* name : {"record1.dat.a1B2c3", "record2.dat.Zz9Yy8", "record2.dat.fresh1",
+                             "record1.dat.toolong7", "notes.txt.abcdef"})
+        write(data / name, Bytes(12, 1));
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const char* name :
+         {"record1.dat.a1B2c3", "record2.dat.Zz9Yy8", "record1.dat.toolong7", "notes.txt.abcdef"})
+        fs::last_write_time(data / name, old);
+
+    h.runTitle();
+    EXPECT_EQ(entriesOf(data), (std::vector<std::string>{"notes.txt.abcdef", "record1.dat.toolong7",
+                                                         "record2.dat.fresh1"}));
 }
 
 // ---- loading at the end of the title ----
