@@ -1,0 +1,16 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The application's own name, shown by the desktop beside the window. It is not a display
+    // name, which Qt would append to every window's caption.
+    QApplication::setApplicationName(QStringLiteral("ズンバリオ"));
+
+    MainWindow window(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    QApplication::setWindowIcon(window.pictures().windowIcon());
+    window.createAboutBox();
+    window.show();
+    return QApplication::exec();
+}

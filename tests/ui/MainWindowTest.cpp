@@ -1,0 +1,191 @@
+#include "ConfirmDialog.h"
+#include "FieldWidget.h"
+#include "Game.h"
+#include "GameMenus.h"
+#include "GameTimer.h"
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+// Collects the regions the field repaints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, FieldIs617By460AndTheWindowCannotBeResized) {
+    EXPECT_EQ(window().field().size(), QSize(617, 460));
+    EXPECT_EQ(window().minimumSize(), window().maximumSize());
+    EXPECT_EQ(window().size(), window().minimumSize());
+    EXPECT_EQ(window().size().height(), window().menuBar()->height() + 460);
+    EXPECT_TRUE(window().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_GE(window().frameGeometry().left(), 0);
+    EXPECT_GE(window().frameGeometry().top(), 0);
+}
+
+TEST_F(WindowTest, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
+    const QList<QAction*> bar = window().menuBar()->actions();
+    EXPECT_EQ(captions(bar),
+              QStringList({QStringLiteral("ハンマー(&T)"), QStringLiteral("ゲームの保存(&K)"),
+                           QStringLiteral("ヘルプ(&H)")}));
+    ASSERT_EQ(bar.size(), 3);
+    ASSERT_NE(bar[0]->menu(), nullptr);
+    EXPECT_EQ(bar[1]->menu(), nullptr);
+    ASSERT_NE(bar[2]->menu(), nullptr);
+    EXPECT_EQ(captions(bar[0]->menu()->actions()),
+              QStringList({QStringLiteral("普通のハンマーのみ(&N)"),
+                           QStringLiteral("変なハンマーのみ(&S)"),
+                           QStringLiteral("ランダムに普通のハンマーと変なハンマー(&R)")}));
+    EXPECT_EQ(captions(bar[2]->menu()->actions()),
+              QStringList({QStringLiteral("ヘルプ(&D)"), QStringLiteral("-"),
+                           QStringLiteral("バージョン情報(&B)")}));
+
+    // At start nothing is checked, saving is off, and the title keeps the Hammer menu shut.
+    for (const QAction* item : bar[0]->menu()->actions()) {
+        EXPECT_TRUE(item->isCheckable());
+        EXPECT_FALSE(item->isChecked());
+        EXPECT_TRUE(item->isEnabled());
+    }
+    EXPECT_FALSE(bar[1]->isEnabled());
+    EXPECT_FALSE(bar[0]->isEnabled());
+    EXPECT_TRUE(bar[2]->isEnabled());
+
+    runTitle();
+    EXPECT_TRUE(bar[0]->isEnabled());
+    EXPECT_TRUE(window().menus().action(MenuItem::N3)->isChecked());
+}
+
+TEST_F(WindowTest, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
+    runTitle();
+    QAction* strange = window().menus().action(MenuItem::N3);
+    QAction* normal = window().menus().action(MenuItem::N2);
+
+    // The item already chosen asks nothing and stays checked.
+    strange->trigger();
+    EXPECT_TRUE(strange->isChecked());
+
+    // Answering No leaves both marks as they were.
+    whenDialogOpens([](QWidget& d) { qobject_cast<ConfirmDialog*>(&d)->noButton()->click(); });
+    normal->trigger();
+    EXPECT_FALSE(normal->isChecked());
+    EXPECT_TRUE(strange->isChecked());
+    EXPECT_EQ(game().state().HammerMode, 1);
+
+    chooseHammer(MenuItem::N2);
+    EXPECT_TRUE(normal->isChecked());
+    EXPECT_FALSE(strange->isChecked());
+    EXPECT_EQ(game().state().HammerMode, 0);
+}
+
+TEST_F(WindowTest, CaptionStaysEmptyUntilTheTitleSettles) {
+    EXPECT_TRUE(window().windowTitle().isEmpty());
+    for (int tick = 1; tick < 170; ++tick)
+        window().tick();
+    EXPECT_TRUE(window().windowTitle().isEmpty());
+    window().tick();
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("ズンバリオ"));
+}
+
+TEST_F(WindowTest, TimerRunsTheTitleAtTenMillisecondsAndStopsForTheReadyPhase) {
+    EXPECT_TRUE(window().timer().isEnabled());
+    EXPECT_EQ(window().timer().interval(), 10);
+    runTitle();
+    EXPECT_FALSE(window().timer().isEnabled());
+    EXPECT_EQ(window().timer().interval(), 500);
+}
+
+TEST_F(WindowTest, PlayTickRepaintsOnlyWhatChanged) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    ASSERT_TRUE(game().state().Playing);
+    QTest::qWait(20);
+
+    PaintRecorder recorder;
+    window().field().installEventFilter(&recorder);
+    window().tick(); // the clock still reads 60
+    window().tick();
+    QTest::qWait(20);
+    window().field().removeEventFilter(&recorder);
+
+    // The second tick only rewrites the clock.
+    EXPECT_FALSE(recorder.painted.isEmpty());
+    EXPECT_TRUE(QRect(40, 16, 33, 33).contains(recorder.painted.boundingRect()));
+}
+
+TEST_F(WindowTest, ClosingInTheReadyPhaseAsksNothing) {
+    runTitle();
+    EXPECT_TRUE(window().close());
+    EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(WindowTest, ClosingDuringPlayAsksAndCancelKeepsTheLevelRunning) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    bool asked = false;
+    whenDialogOpens([&](QWidget& d) {
+        asked = true;
+        qobject_cast<ConfirmDialog*>(&d)->cancelButton()->click();
+    });
+    EXPECT_FALSE(window().close());
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_TRUE(game().state().Playing);
+    EXPECT_TRUE(window().timer().isEnabled());
+}
+
+TEST_F(WindowTest, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    // A file where the data folder should be makes the saved game impossible to create.
+    QDir(m_folder.path()).rmdir(QStringLiteral("data"));
+    QFile blocker(m_folder.filePath(QStringLiteral("data")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenDialogOpens([&](QWidget& d) {
+        qobject_cast<ConfirmDialog*>(&d)->yesButton()->click();
+        whenDialogOpens([&](QWidget& error) {
+            auto* box = qobject_cast<QMessageBox*>(&error);
+            ASSERT_NE(box, nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            EXPECT_EQ(box->buttons().size(), 1);
+            box->buttons().constFirst()->click();
+        });
+    });
+    EXPECT_FALSE(window().close());
+    EXPECT_EQ(caption, QStringLiteral("ズンバリオ"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("。")));
+    EXPECT_TRUE(window().isVisible());
+}

@@ -1,0 +1,168 @@
+#include "FieldWidget.h"
+#include "Game.h"
+#include "WindowTestSupport.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QPoint centreOf(const Rect& r) {
+    return {r.left + r.width / 2, r.top + r.height / 2};
+}
+
+// A point of the bare field, where no visible element lies, away from the window's edges.
+QPoint bareSpot(const Scene& scene) {
+    for (int y = 150; y < 400; y += 7) {
+        for (int x = 150; x < 500; x += 7) {
+            if (scene.elementAt({x, y}) == nullptr)
+                return {x, y};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(WindowTest, KeysDuringTheTitleAreIgnoredAndAKeyAfterItStartsLevelOne) {
+    pressKey(Qt::Key_A);
+    EXPECT_FALSE(game().state().Playing);
+    runTitle();
+    pressKey(Qt::Key_A);
+    EXPECT_TRUE(game().state().Playing);
+    EXPECT_EQ(game().state().Level, 1);
+    EXPECT_FALSE(game().scene().isVisible(ElementId::ImgTitle1));
+}
+
+TEST_F(WindowTest, TabAndShiftTabDoNotReachTheGameButCtrlTabDoes) {
+    runTitle();
+    pressKey(Qt::Key_Tab);
+    EXPECT_FALSE(game().state().Playing);
+    // The simulated Shift press is a key of its own: it starts the level; Shift+Tab then does
+    // not pause it.
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(game().state().Playing);
+    // Ctrl pauses, Ctrl+Tab resumes.
+    pressKey(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(game().state().Playing);
+    EXPECT_FALSE(game().state().ResumePending);
+}
+
+TEST_F(WindowTest, EveryKeyPressCountsOnceRepeatsIncluded) {
+    runTitle();
+    QTest::keyPress(&window().field(), Qt::Key_Space);
+    EXPECT_TRUE(game().state().Playing);
+    // A held key repeats: the repeat pauses the level, the next one resumes it.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(&window().field(), &repeat);
+    EXPECT_FALSE(game().state().Playing);
+    EXPECT_TRUE(game().state().ResumePending);
+    QTest::keyRelease(&window().field(), Qt::Key_Space);
+    pressKey(Qt::Key_Shift);
+    EXPECT_TRUE(game().state().Playing);
+}
+
+TEST_F(WindowTest, AltLetterReachesTheGameAndStillOpensItsMenu) {
+    runTitle();
+    QMenu* help = window().menuBar()->actions().constLast()->menu();
+
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        opened = popup == help;
+        if (popup != nullptr)
+            QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    // Alt starts the level and Alt+H pauses it, as two key presses.
+    pressKey(Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened; }, 2000));
+    EXPECT_FALSE(game().state().Playing);
+    EXPECT_TRUE(game().state().ResumePending);
+
+    // One Escape closed the menu and the field has the keyboard again. (The offscreen platform
+    // does not give the activation back from the closed menu by itself.)
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().focusWidget() == &window().field(); }, 2000));
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    pressKey(Qt::Key_Space);
+    EXPECT_TRUE(game().state().Playing);
+}
+
+TEST_F(WindowTest, AltAloneReachesTheGameAndSelectsTheMenuBarUntilEscape) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    ASSERT_TRUE(game().state().Playing);
+    pressAltAlone();
+    EXPECT_FALSE(game().state().Playing);
+    EXPECT_TRUE(window().menuBar()->hasFocus());
+
+    QTest::keyClick(window().menuBar(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().field().hasFocus(); }, 2000));
+    pressKey(Qt::Key_Space);
+    EXPECT_TRUE(game().state().Playing);
+}
+
+TEST_F(WindowTest, F10ReachesTheGameAndSelectsTheMenuBar) {
+    runTitle();
+    pressKey(Qt::Key_F10);
+    EXPECT_TRUE(game().state().Playing);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().menuBar()->hasFocus(); }, 2000));
+    QTest::keyClick(window().menuBar(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().field().hasFocus(); }, 2000));
+}
+
+TEST_F(WindowTest, NormalHammerHitsTheMonsterPressedWithAnyButton) {
+    runTitle();
+    chooseHammer(MenuItem::N2);
+    pressKey(Qt::Key_Space);
+    ASSERT_TRUE(game().state().Playing);
+    ASSERT_TRUE(game().state().NormalHammerActive);
+
+    const QPoint first = centreOf(game().scene().rect(ElementId::ImgMonster0));
+    clickField(Qt::LeftButton, first);
+    EXPECT_EQ(game().state().Score, 1);
+    EXPECT_FALSE(game().scene().isVisible(ElementId::ImgMonster0));
+    EXPECT_TRUE(game().scene().isVisible(ElementId::ImgBakuhatu0));
+
+    const QPoint second = centreOf(game().scene().rect(ElementId::ImgMonster2));
+    clickField(Qt::RightButton, second);
+    EXPECT_EQ(game().state().Score, 2);
+}
+
+TEST_F(WindowTest, StrangeHammerSwingsOnTheBareFieldAndOnBothPressesOfADoubleClick) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    ASSERT_TRUE(game().state().Playing);
+    ASSERT_FALSE(game().state().NormalHammerActive);
+    // The pointer comes to rest on the bare field first; then the hammer is put over a monster.
+    const QPoint bare = bareSpot(game().scene());
+    QTest::mouseMove(window().windowHandle(), window().field().mapTo(&window(), bare));
+    const Rect monster = game().scene().rect(ElementId::ImgMonster1);
+    game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+
+    clickField(Qt::LeftButton, bare);
+    EXPECT_EQ(game().state().Score, 1);
+    // The strange hammer counts again where the monster stood.
+    doubleClickField(Qt::LeftButton, bare);
+    EXPECT_EQ(game().state().Score, 3);
+}
+
+TEST_F(WindowTest, StrangeHammerFollowsThePointerMirroredWithoutAButtonHeld) {
+    runTitle();
+    const QPoint start = window().field().mapToGlobal(QPoint(300, 230));
+    QCursor::setPos(start);
+    pressKey(Qt::Key_Space);
+    ASSERT_TRUE(game().state().Playing);
+    const Rect before = game().scene().rect(ElementId::ImgBou);
+
+    const QPoint local = bareSpot(game().scene());
+    QCursor::setPos(window().field().mapToGlobal(local));
+    QTest::mouseMove(&window().field(), local);
+    const Rect after = game().scene().rect(ElementId::ImgBou);
+    const QPoint moved = window().field().mapToGlobal(local) - start;
+    EXPECT_EQ(after.left, before.left - moved.x());
+    EXPECT_EQ(after.top, before.top - moved.y());
+}

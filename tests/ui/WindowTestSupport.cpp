@@ -1,0 +1,69 @@
+#include "WindowTestSupport.h"
+
+#include "ConfirmDialog.h"
+#include "FieldWidget.h"
+#include "Game.h"
+#include "GameMenus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void whenDialogOpens(std::function<void(QWidget& dialog)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            act(*dialog);
+        else
+            whenDialogOpens(act);
+    });
+}
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(m_folder.isValid());
+    QDir(m_folder.path()).mkdir(QStringLiteral("data"));
+    m_window = std::make_unique<MainWindow>(m_folder.path() + QLatin1Char('/'));
+    m_window->show();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void WindowTest::TearDown() {
+    m_window.reset();
+}
+
+void WindowTest::runTitle() {
+    while (game().state().TitlePhase)
+        m_window->tick();
+}
+
+void WindowTest::chooseHammer(MenuItem item) {
+    whenDialogOpens([](QWidget& dialog) {
+        auto* question = qobject_cast<ConfirmDialog*>(&dialog);
+        ASSERT_NE(question, nullptr);
+        question->yesButton()->click();
+    });
+    m_window->menus().action(item)->trigger();
+}
+
+void WindowTest::pressKey(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&m_window->field(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void WindowTest::pressAltAlone() {
+    QTest::keyPress(&m_window->field(), Qt::Key_Alt);
+    QTest::keyRelease(&m_window->field(), Qt::Key_Alt);
+}
+
+void WindowTest::clickField(Qt::MouseButton button, QPoint fieldPos) {
+    QTest::mouseClick(m_window->windowHandle(), button, {},
+                      m_window->field().mapTo(m_window.get(), fieldPos));
+}
+
+void WindowTest::doubleClickField(Qt::MouseButton button, QPoint fieldPos) {
+    QTest::mouseDClick(m_window->windowHandle(), button, {},
+                       m_window->field().mapTo(m_window.get(), fieldPos));
+}

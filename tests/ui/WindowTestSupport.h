@@ -1,0 +1,39 @@
+#pragma once
+
+#include "MainWindow.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+class Game;
+
+// Runs `act` on the next modal dialog as soon as it is up, from inside its event loop.
+void whenDialogOpens(std::function<void(QWidget& dialog)> act);
+
+// A shown and active main window over a fresh folder of its own.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Game& game() { return m_window->game(); }
+    MainWindow& window() { return *m_window; }
+
+    // Drives the title to its end, tick by tick, and leaves the game in the Ready phase.
+    void runTitle();
+    // Answers the mode question with Yes and picks the hammer mode of the given menu item.
+    void chooseHammer(MenuItem item);
+    // Presses a key on the field, as the player would.
+    void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // Alt pressed and released alone, with the modifiers the window system reports.
+    void pressAltAlone();
+    // Mouse clicks at a point of the field, through the window system's event queue.
+    void clickField(Qt::MouseButton button, QPoint fieldPos);
+    void doubleClickField(Qt::MouseButton button, QPoint fieldPos);
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};

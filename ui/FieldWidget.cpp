@@ -1,0 +1,135 @@
+#include "FieldWidget.h"
+
+#include "LabelText.h"
+#include "Layout.h"
+#include "Pictures.h"
+#include "Scene.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+QRect toQRect(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+Qt::Alignment toQt(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Center:
+        return Qt::AlignHCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+FieldWidget::FieldWidget(const Pictures& pictures, QWidget* parent)
+    : QWidget(parent), m_pictures(pictures) {
+    setFixedSize(FieldSize.width, FieldSize.height);
+    // Every pixel is painted by paintEvent, starting from the black field.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FieldWidget::repaintRects(const std::vector<Rect>& rects) {
+    for (const Rect& r : rects)
+        update(toQRect(r));
+}
+
+bool FieldWidget::reachesGame(const QKeyEvent& event) {
+    // Tab and Shift+Tab belong to focus navigation unless Ctrl or Alt is held.
+    const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+    return !(tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+}
+
+bool FieldWidget::event(QEvent* event) {
+    // A key that is also a shortcut (Alt+T opens the Hammer menu) is taken by the shortcut and
+    // never arrives as a key press. The shortcut check comes first for every key, so the game
+    // hears the key there, and the event goes on unaccepted so the shortcut still works.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (reachesGame(*key)) {
+            m_keyTakenEarly = key->key();
+            emit keyPressed(key->key(), key->modifiers());
+        }
+        event->ignore();
+        return false;
+    }
+    return QWidget::event(event);
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* event) {
+    if (m_keyTakenEarly != 0 && m_keyTakenEarly == event->key())
+        m_keyTakenEarly = 0;
+    else if (reachesGame(*event))
+        emit keyPressed(event->key(), event->modifiers());
+    // The game never consumes a key: the window may still act on it.
+    event->ignore();
+}
+
+void FieldWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::black);
+    if (m_scene == nullptr)
+        return;
+    for (const Element& element : m_scene->elements()) {
+        if (element.visible && toQRect(element.rect).intersects(event->rect()))
+            paintElement(painter, element);
+    }
+}
+
+void FieldWidget::paintElement(QPainter& painter, const Element& element) const {
+    const QRect rect = toQRect(element.rect);
+    if (element.kind == ElementKind::Picture) {
+        const QPixmap& pixmap = m_pictures.pixmap(element.picture);
+        if (element.stretched)
+            painter.drawPixmap(rect, pixmap);
+        else
+            painter.drawPixmap(rect.topLeft(), pixmap);
+        return;
+    }
+
+    // Labels draw no background; each line is aligned on its own and cut at the label's edge.
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setFont(LabelText::font(element.font));
+    painter.setPen(QColor(element.color.red, element.color.green, element.color.blue));
+    const int lineHeight = QFontMetrics(painter.font()).height();
+    int top = rect.top();
+    for (const QString& line : LabelText::lines(element.text)) {
+        if (top >= rect.bottom() + 1)
+            break;
+        const QRect lineRect(rect.left(), top, rect.width(), lineHeight);
+        painter.drawText(lineRect, int(toQt(element.align) | Qt::AlignTop | Qt::TextSingleLine),
+                         line);
+        top += lineHeight;
+    }
+    painter.restore();
+}
+
+void FieldWidget::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event->position().toPoint(), event->button());
+}
+
+void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is a press like any other.
+    emit mousePressed(event->position().toPoint(), event->button());
+}
+
+void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event->position().toPoint());
+}
+
+void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button());
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <QWidget>
+#include <vector>
+
+class Pictures;
+class QKeyEvent;
+class Scene;
+struct Element;
+
+// The black playing field: paints the scene's elements and hands the player's keys and mouse to
+// the window. It holds the keyboard focus itself, as the game has no other focusable part.
+class FieldWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit FieldWidget(const Pictures& pictures, QWidget* parent = nullptr);
+
+    void setScene(const Scene& scene) { m_scene = &scene; }
+    // Repaints only the rectangles that changed.
+    void repaintRects(const std::vector<Rect>& rects);
+
+signals:
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void mousePressed(QPoint clientPos, Qt::MouseButton button);
+    void mouseMoved(QPoint clientPos);
+    void mouseReleased(Qt::MouseButton button);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    static bool reachesGame(const QKeyEvent& event);
+    void paintElement(QPainter& painter, const Element& element) const;
+
+    const Pictures& m_pictures;
+    const Scene* m_scene = nullptr;
+    // The key already handed to the game when its shortcut check passed by, so that the key
+    // press which follows is not counted twice.
+    int m_keyTakenEarly = 0;
+};

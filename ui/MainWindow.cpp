@@ -1,0 +1,188 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "FieldWidget.h"
+#include "Game.h"
+#include "GameMenus.h"
+#include "GameTimer.h"
+#include "HandlerDispatch.h"
+#include "NativeCaption.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSessionManager>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+MouseButton toGame(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& appDir, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setWindowIcon(m_pictures.windowIcon());
+
+    m_field = new FieldWidget(m_pictures, this);
+    setCentralWidget(m_field);
+    m_menus = new GameMenus(*menuBar());
+    m_timer = new GameTimer(this);
+    // The window is exactly the menu bar over the field, and the player cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures);
+    m_game = std::make_unique<Game>(*m_platform, appDir.toStdString());
+    m_field->setScene(m_game->scene());
+
+    connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
+    connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
+    for (QMenu* menu : m_menus->dropDowns())
+        connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
+    connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
+    connect(m_field, &FieldWidget::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
+        run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
+    });
+    connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p) {
+        run([&] { m_game->mouseMoved({p.x(), p.y()}); });
+    });
+    connect(m_field, &FieldWidget::mouseReleased, this,
+            [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onSessionEnding);
+
+    run([this] { m_game->FormCreate(); });
+    m_field->setFocus();
+    centreOnDesktop();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createAboutBox() {
+    m_platform->setAboutBox(new AboutBox(m_pictures, this));
+}
+
+template <typename Handler> void MainWindow::run(Handler&& handler) {
+    runHandler(*m_platform, std::forward<Handler>(handler));
+    m_field->repaintRects(m_game->scene().takeDirtyRects());
+}
+
+void MainWindow::tick() {
+    run([this] { m_game->Timer1Timer(); });
+}
+
+void MainWindow::onMenuChosen(MenuItem item) {
+    run([this, item] {
+        switch (item) {
+        case MenuItem::N2:
+            m_game->N2Click();
+            break;
+        case MenuItem::N3:
+            m_game->N3Click();
+            break;
+        case MenuItem::N4:
+            m_game->N4Click();
+            break;
+        case MenuItem::N5:
+            m_game->N5Click();
+            break;
+        case MenuItem::Help2:
+            m_game->Help2Click();
+            break;
+        case MenuItem::N7:
+            m_game->N7Click();
+            break;
+        case MenuItem::N1:
+        case MenuItem::Help1:
+            break;
+        }
+    });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Qt has just named the new native window after the application; the caption stays blank
+    // until the title settles.
+    if (windowTitle().isEmpty())
+        clearNativeCaption(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    bool canClose = m_closeApproved;
+    if (!canClose)
+        run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::onSessionEnding(QSessionManager& manager) {
+    if (!manager.allowsInteraction())
+        return;
+    bool canClose = false;
+    run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
+    manager.release();
+    if (canClose)
+        m_closeApproved = true;
+    else
+        manager.cancel();
+}
+
+void MainWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+    run([this] { m_game->FormKeyDown(); });
+    if (key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier)
+        QTimer::singleShot(0, this, &MainWindow::selectMenuBar);
+}
+
+void MainWindow::selectMenuBar() {
+    // F10 selects the menu bar as Alt alone does. Qt's menu bar only listens for the Alt key, so
+    // it is told of an Alt press and release, with the modifiers the window system would report
+    // (a key event shows its own modifier key flipped). The field does not hear them.
+    if (!isActiveWindow() || QApplication::activePopupWidget() != nullptr)
+        return;
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &altDown);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &altUp);
+}
+
+void MainWindow::giveKeysBackToField() {
+    // Once a menu has closed, the menu bar would keep the keyboard and the game would hear no
+    // key until the player clicked the field.
+    QTimer::singleShot(0, this, [this] {
+        if (QApplication::activePopupWidget() == nullptr)
+            m_field->setFocus();
+    });
+}
+
+void MainWindow::centreOnDesktop() {
+    adjustSize();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect desktop = screen->virtualGeometry();
+    const QSize size = frameGeometry().size();
+    const int left = desktop.left() + (desktop.width() - size.width()) / 2;
+    const int top = desktop.top() + (desktop.height() - size.height()) / 2;
+    move(std::max(left, std::max(desktop.left(), 0)), std::max(top, std::max(desktop.top(), 0)));
+}

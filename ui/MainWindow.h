@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Pictures.h"
+#include "Platform.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class FieldWidget;
+class Game;
+class GameMenus;
+class GameTimer;
+class QSessionManager;
+class QtPlatform;
+
+// The game's one window: a fixed black field under the menu bar. It creates the game, turns
+// every Qt event into the game's handler, and repaints what the handler changed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `appDir` is the folder the game's files lie in, with a trailing separator.
+    explicit MainWindow(const QString& appDir, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Game& game() { return *m_game; }
+    const Pictures& pictures() const { return m_pictures; }
+    FieldWidget& field() { return *m_field; }
+    GameMenus& menus() { return *m_menus; }
+    GameTimer& timer() { return *m_timer; }
+
+    // Creates the about box now, hidden, to be shown by the Help menu.
+    void createAboutBox();
+
+    // One tick of Timer1, as the timer delivers it.
+    void tick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <typename Handler> void run(Handler&& handler);
+    void onMenuChosen(MenuItem item);
+    void onSessionEnding(QSessionManager& manager);
+    void onKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+    void giveKeysBackToField();
+    void selectMenuBar();
+    void centreOnDesktop();
+
+    Pictures m_pictures;
+    FieldWidget* m_field = nullptr;
+    GameMenus* m_menus = nullptr;
+    GameTimer* m_timer = nullptr;
+    std::unique_ptr<QtPlatform> m_platform;
+    std::unique_ptr<Game> m_game;
+    // The desktop session already had the game's answer to closing: do not ask again.
+    bool m_closeApproved = false;
+};

@@ -1,0 +1,43 @@
+#include "NativeCaption.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    if (reply == nullptr)
+        return XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply->atom;
+    std::free(reply);
+    return atom;
+}
+
+} // namespace
+
+void clearNativeCaption(QWidget& window) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || window.windowHandle() == nullptr || !window.windowHandle()->handle())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    if (connection == nullptr)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+    const xcb_atom_t netName = internAtom(connection, "_NET_WM_NAME");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                        0, nullptr);
+    if (utf8 != XCB_ATOM_NONE && netName != XCB_ATOM_NONE)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netName, utf8, 8, 0, nullptr);
+    xcb_flush(connection);
+}

@@ -1,0 +1,108 @@
+#include "QtPlatform.h"
+
+#include "AboutBox.h"
+#include "ConfirmDialog.h"
+#include "CursorFile.h"
+#include "ErrorBox.h"
+#include "FieldWidget.h"
+#include "GameMenus.h"
+#include "GameTimer.h"
+#include "HelpWindow.h"
+#include "LabelText.h"
+#include "NativeCaption.h"
+
+#include <QDateTime>
+#include <QWidget>
+
+QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
+                       const Pictures& pictures)
+    : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_pictures(pictures) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::setTimerInterval(int milliseconds) {
+    m_timer.setInterval(milliseconds);
+}
+
+void QtPlatform::setTimerEnabled(bool enabled) {
+    m_timer.setEnabled(enabled);
+}
+
+void QtPlatform::setCaption(const std::string& caption) {
+    const QString title = QString::fromStdString(caption);
+    if (!title.isEmpty() && title == m_window.windowTitle())
+        return;
+    m_window.setWindowTitle(title);
+    if (title.isEmpty())
+        clearNativeCaption(m_window);
+}
+
+void QtPlatform::registerCursor(CursorIndex index, const std::string& path) {
+    m_cursors[this->index(index)] = loadCursorFile(QString::fromStdString(path));
+}
+
+void QtPlatform::setCursor(CursorIndex index) {
+    // Only the field shows the game's cursor; the menu bar and the frame keep the usual ones.
+    const std::optional<QCursor>& cursor = m_cursors[this->index(index)];
+    m_field.setCursor(cursor ? *cursor : QCursor(Qt::ArrowCursor));
+}
+
+Point QtPlatform::pointerPosition() const {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+Rect QtPlatform::windowRect() const {
+    const QRect r = m_window.frameGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+int QtPlatform::clientHeight() const {
+    return m_field.height();
+}
+
+void QtPlatform::setMenuEnabled(MenuItem item, bool enabled) {
+    m_menus.setEnabled(item, enabled);
+}
+
+void QtPlatform::setMenuChecked(MenuItem item, bool checked) {
+    m_menus.setChecked(item, checked);
+}
+
+bool QtPlatform::isMenuChecked(MenuItem item) const {
+    return m_menus.isChecked(item);
+}
+
+Answer QtPlatform::confirm(const std::string& message, DialogButtons buttons) {
+    ConfirmDialog dialog(message, buttons, &m_window);
+    return dialog.ask();
+}
+
+void QtPlatform::reportError(const std::string& message) {
+    showErrorBox(message, &m_window);
+}
+
+void QtPlatform::playSound(const std::string& path) {
+    m_sounds.play(QString::fromStdString(path));
+}
+
+void QtPlatform::openHelp(const std::string& path, int context) {
+    if (m_help.isNull())
+        m_help = new HelpWindow(&m_window);
+    m_help->showHelp(QString::fromStdString(path), context);
+}
+
+void QtPlatform::showAbout() {
+    if (m_about.isNull())
+        m_about = new AboutBox(m_pictures, &m_window);
+    m_about->exec();
+}
+
+Size QtPlatform::textSize(const std::string& text, Font font) const {
+    const QSize size = LabelText::size(text, font);
+    return {size.width(), size.height()};
+}
+
+std::int64_t QtPlatform::millisecondsOfDay() const {
+    return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Platform.h"
+#include "SoundPlayer.h"
+
+#include <QCursor>
+#include <QPointer>
+#include <array>
+#include <optional>
+
+class AboutBox;
+class FieldWidget;
+class GameMenus;
+class GameTimer;
+class HelpWindow;
+class Pictures;
+class QWidget;
+
+// What the game asks of the window system, answered with Qt on the main window.
+class QtPlatform : public Platform {
+public:
+    QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
+               const Pictures& pictures);
+    ~QtPlatform() override;
+
+    // The about box created at start-up, shown again at every request.
+    void setAboutBox(AboutBox* box) { m_about = box; }
+
+    void setTimerInterval(int milliseconds) override;
+    void setTimerEnabled(bool enabled) override;
+    void setCaption(const std::string& caption) override;
+    void registerCursor(CursorIndex index, const std::string& path) override;
+    void setCursor(CursorIndex index) override;
+    Point pointerPosition() const override;
+    Rect windowRect() const override;
+    int clientHeight() const override;
+    void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setMenuChecked(MenuItem item, bool checked) override;
+    bool isMenuChecked(MenuItem item) const override;
+    Answer confirm(const std::string& message, DialogButtons buttons) override;
+    void reportError(const std::string& message) override;
+    void playSound(const std::string& path) override;
+    void openHelp(const std::string& path, int context) override;
+    void showAbout() override;
+    Size textSize(const std::string& text, Font font) const override;
+    std::int64_t millisecondsOfDay() const override;
+
+private:
+    static constexpr std::size_t index(CursorIndex i) { return static_cast<std::size_t>(i); }
+
+    QWidget& m_window;
+    FieldWidget& m_field;
+    GameTimer& m_timer;
+    GameMenus& m_menus;
+    const Pictures& m_pictures;
+    SoundPlayer m_sounds;
+    // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
+    std::array<std::optional<QCursor>, 3> m_cursors;
+    QPointer<HelpWindow> m_help;
+    QPointer<AboutBox> m_about;
+};
