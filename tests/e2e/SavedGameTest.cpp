@@ -1,0 +1,81 @@
+#include "ProgramFixture.h"
+
+#include <QElapsedTimer>
+#include <QtEndian>
+#include <array>
+
+namespace {
+
+using Words = std::array<qint32, 8>;
+
+QByteArray toBytes(const Words& words) {
+    QByteArray bytes(static_cast<int>(words.size() * 4), '\0');
+    for (std::size_t i = 0; i < words.size(); ++i)
+        qToLittleEndian(words[i], bytes.data() + i * 4);
+    return bytes;
+}
+
+Words fromBytes(const QByteArray& bytes) {
+    Words words{};
+    for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= std::size_t(bytes.size()); ++i)
+        words[i] = qFromLittleEndian<qint32>(bytes.constData() + i * 4);
+    return words;
+}
+
+// Level 2 of the strange-hammer mode, paused at its 40th tick with 45 hits, 30 of them from
+// level 1; the reserved words hold values another program may have left there.
+constexpr Words Saved{0x11223344, -5, 2, 45, 30, 1, 40, 0};
+
+class ProgramWithSavedGame : public Program {
+protected:
+    void prepareFolder() override {
+        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(toBytes(Saved));
+    }
+
+    Words savedWords() const {
+        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
+        return file.open(QIODevice::ReadOnly) ? fromBytes(file.readAll()) : Words{};
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramWithSavedGame, ResumesTheSavedGameAndSavesItAgainWhenClosed) {
+    // The end of the title offers the saved game.
+    auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+    ASSERT_TRUE(question.has_value());
+    X11Session::typeKeys(*question, QStringLiteral("alt+y"));
+    ASSERT_TRUE(waitForReadyPhase());
+
+    // A key resumes level 2 where it stood; play a moment.
+    X11Session::typeKeys(m_window, QStringLiteral("space"));
+    QElapsedTimer played;
+    played.start();
+    const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return count(X11Session::screenshot(), QRect(40, 16, 33, 33), red) > 20; },
+        Patience));
+    QTest::qWait(1500);
+
+    // Closing asks; Yes saves the running level as interrupted and ends the program.
+    X11Session::requestClose(m_window);
+    question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+    ASSERT_TRUE(question.has_value());
+    const qint64 maxTicks = Saved[6] + played.elapsed() / 500 + 1;
+    X11Session::typeKeys(*question, QStringLiteral("alt+y"));
+    ASSERT_TRUE(exitedCleanly());
+
+    const Words words = savedWords();
+    EXPECT_EQ(words[0], Saved[0]) << "reserved words are carried through";
+    EXPECT_EQ(words[1], Saved[1]);
+    EXPECT_EQ(words[2], 2) << "level";
+    EXPECT_EQ(words[3], 45) << "score: no hit was made";
+    EXPECT_EQ(words[4], 30) << "level-start score";
+    EXPECT_EQ(words[5], 1) << "hammer mode";
+    EXPECT_GT(words[6], Saved[6]) << "the clock ran on from the saved tick";
+    EXPECT_LE(words[6], maxTicks);
+    EXPECT_EQ(words[7], 0) << "an interrupted level resumes";
+    EXPECT_EQ(QFileInfo(m_folder.filePath(QStringLiteral("data/record2.dat"))).size(), 32);
+}
