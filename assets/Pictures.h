@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Element.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+// The pictures carried in the program, decoded once and shared by every element that shows them.
+// On a high-density screen they are the double-size drawings, so they stay crisp when the window
+// is scaled; their logical sizes are the same either way.
+class Pictures {
+public:
+    // The pictures for the screen's density.
+    Pictures();
+    // The pictures for a device pixel ratio: above 1, the double-size drawings.
+    explicit Pictures(qreal devicePixelRatio);
+
+    // The picture's pixmap; a null pixmap for Picture::None.
+    const QPixmap& pixmap(Picture picture) const;
+    // The picture's size in window pixels, whatever the density of its pixmap.
+    QSize logicalSize(Picture picture) const;
+    // The window icon.
+    QIcon windowIcon() const;
+
+private:
+    QPixmap m_monster, m_explosion, m_hammer, m_title1, m_title2, m_credit, m_none;
+};
