@@ -122,7 +122,9 @@ void requestClose(std::uint32_t window) {
         message.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
                        reinterpret_cast<const char*>(&message));
-        xcb_flush(connection);
+        // A busy server may drop what a client sent just before hanging up: wait for a reply,
+        // which comes only after the message has gone out.
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     }
     xcb_disconnect(connection);
 }
