@@ -42,8 +42,13 @@ FieldWidget::FieldWidget(const Pictures& pictures, QWidget* parent)
 }
 
 void FieldWidget::repaintRects(const std::vector<Rect>& rects) {
+    // Painted at once, in the same turn of the event loop as the event that made the change: a
+    // hit shows its explosion before the next event is taken, not one turn later.
+    QRegion region;
     for (const Rect& r : rects)
-        update(toQRect(r));
+        region += toQRect(r);
+    if (!region.isEmpty())
+        repaint(region);
 }
 
 bool FieldWidget::reachesGame(const QKeyEvent& event) {
@@ -80,11 +85,15 @@ void FieldWidget::keyPressEvent(QKeyEvent* event) {
 void FieldWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    if (m_scene == nullptr)
-        return;
-    for (const Element& element : m_scene->elements()) {
-        if (element.visible && toQRect(element.rect).intersects(event->rect()))
-            paintElement(painter, element);
+    if (m_scene != nullptr) {
+        for (const Element& element : m_scene->elements()) {
+            if (element.visible && toQRect(element.rect).intersects(event->rect()))
+                paintElement(painter, element);
+        }
+    }
+    if (!m_painted) {
+        m_painted = true;
+        emit firstFramePainted();
     }
 }
 

@@ -18,10 +18,12 @@ public:
     explicit FieldWidget(const Pictures& pictures, QWidget* parent = nullptr);
 
     void setScene(const Scene& scene) { m_scene = &scene; }
-    // Repaints only the rectangles that changed.
+    // Repaints only the rectangles that changed, before returning.
     void repaintRects(const std::vector<Rect>& rects);
 
 signals:
+    // The field's first frame has been painted; it is on screen once the event loop goes on.
+    void firstFramePainted();
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     void mousePressed(QPoint clientPos, Qt::MouseButton button);
     void mouseMoved(QPoint clientPos);
@@ -45,4 +47,5 @@ private:
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.
     int m_keyTakenEarly = 0;
+    bool m_painted = false;
 };

@@ -56,6 +56,9 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     m_field->setScene(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
+    connect(
+        m_field, &FieldWidget::firstFramePainted, this, [this] { m_platform->prepareSounds(); },
+        Qt::QueuedConnection);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);

@@ -83,7 +83,13 @@ void QtPlatform::reportError(const std::string& message) {
 }
 
 void QtPlatform::playSound(const std::string& path) {
-    m_sounds.play(QString::fromStdString(path));
+    sounds().play(QString::fromStdString(path));
+}
+
+SoundPlayer& QtPlatform::sounds() {
+    if (!m_sounds)
+        m_sounds = std::make_unique<SoundPlayer>();
+    return *m_sounds;
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {

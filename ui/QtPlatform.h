@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <optional>
 
 class AboutBox;
@@ -25,6 +26,9 @@ public:
 
     // The about box created at start-up, shown again at every request.
     void setAboutBox(AboutBox* box) { m_about = box; }
+    // Reads the game's sounds, once the window is on screen, so that reading them does not hold
+    // up the first frame; a sound asked for before then reads them at once.
+    void prepareSounds() { sounds(); }
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
@@ -47,13 +51,14 @@ public:
 
 private:
     static constexpr std::size_t index(CursorIndex i) { return static_cast<std::size_t>(i); }
+    SoundPlayer& sounds();
 
     QWidget& m_window;
     FieldWidget& m_field;
     GameTimer& m_timer;
     GameMenus& m_menus;
     const Pictures& m_pictures;
-    SoundPlayer m_sounds;
+    std::unique_ptr<SoundPlayer> m_sounds;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, 3> m_cursors;
     QPointer<HelpWindow> m_help;

@@ -139,6 +139,21 @@ TEST_F(WindowTest, PlayTickRepaintsOnlyWhatChanged) {
     EXPECT_TRUE(QRect(40, 16, 33, 33).contains(recorder.painted.boundingRect()));
 }
 
+TEST_F(WindowTest, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    QTest::qWait(20);
+
+    // No event is processed between the ticks and the check: the clock's change was painted by
+    // the tick itself.
+    PaintRecorder recorder;
+    window().field().installEventFilter(&recorder);
+    window().tick();
+    window().tick();
+    window().field().removeEventFilter(&recorder);
+    EXPECT_TRUE(recorder.painted.intersects(QRect(40, 16, 33, 33)));
+}
+
 TEST_F(WindowTest, ClosingInTheReadyPhaseAsksNothing) {
     runTitle();
     EXPECT_TRUE(window().close());
