@@ -68,6 +68,26 @@ QPixmap loadJpeg(const Artwork& art, int scale) {
     }
 }
 
+QPixmap load(Picture picture, int scale) {
+    switch (picture) {
+    case Picture::Monster:
+        return loadPng(Monster, scale);
+    case Picture::Explosion:
+        return loadPng(Explosion, scale);
+    case Picture::Hammer:
+        return loadJpeg(Hammer, scale);
+    case Picture::Title1:
+        return loadPng(Title1, scale);
+    case Picture::Title2:
+        return loadPng(Title2, scale);
+    case Picture::Credit:
+        return loadPng(Credit, scale);
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
 int scaleFor(qreal devicePixelRatio) {
     return devicePixelRatio > 1.0 ? 2 : 1;
 }
@@ -76,32 +96,13 @@ int scaleFor(qreal devicePixelRatio) {
 
 Pictures::Pictures() : Pictures(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) {}
 
-Pictures::Pictures(qreal devicePixelRatio)
-    : m_monster(loadPng(Monster, scaleFor(devicePixelRatio))),
-      m_explosion(loadPng(Explosion, scaleFor(devicePixelRatio))),
-      m_hammer(loadJpeg(Hammer, scaleFor(devicePixelRatio))),
-      m_title1(loadPng(Title1, scaleFor(devicePixelRatio))),
-      m_title2(loadPng(Title2, scaleFor(devicePixelRatio))),
-      m_credit(loadPng(Credit, scaleFor(devicePixelRatio))) {}
+Pictures::Pictures(qreal devicePixelRatio) : m_scale(scaleFor(devicePixelRatio)) {}
 
 const QPixmap& Pictures::pixmap(Picture picture) const {
-    switch (picture) {
-    case Picture::Monster:
-        return m_monster;
-    case Picture::Explosion:
-        return m_explosion;
-    case Picture::Hammer:
-        return m_hammer;
-    case Picture::Title1:
-        return m_title1;
-    case Picture::Title2:
-        return m_title2;
-    case Picture::Credit:
-        return m_credit;
-    case Picture::None:
-        break;
-    }
-    return m_none;
+    std::optional<QPixmap>& slot = m_pixmaps.at(static_cast<std::size_t>(picture));
+    if (!slot)
+        slot = load(picture, m_scale);
+    return *slot;
 }
 
 QSize Pictures::logicalSize(Picture picture) const {

@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <array>
+#include <optional>
 
 // The pictures carried in the program, decoded once and shared by every element that shows them.
 // On a high-density screen they are the double-size drawings, so they stay crisp when the window
@@ -24,5 +26,8 @@ public:
     QIcon windowIcon() const;
 
 private:
-    QPixmap m_monster, m_explosion, m_hammer, m_title1, m_title2, m_credit, m_none;
+    // Each picture is decoded when it is first drawn: only the title is on the first frame, so
+    // the window shows sooner.
+    int m_scale;
+    mutable std::array<std::optional<QPixmap>, 7> m_pixmaps; // by Picture
 };

@@ -100,11 +100,10 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
 void FieldWidget::paintElement(QPainter& painter, const Element& element) const {
     const QRect rect = toQRect(element.rect);
     if (element.kind == ElementKind::Picture) {
-        const QPixmap& pixmap = m_pictures.pixmap(element.picture);
         if (element.stretched)
-            painter.drawPixmap(rect, pixmap);
+            painter.drawPixmap(rect.topLeft(), stretched(element.picture, rect.size()));
         else
-            painter.drawPixmap(rect.topLeft(), pixmap);
+            painter.drawPixmap(rect.topLeft(), m_pictures.pixmap(element.picture));
         return;
     }
 
@@ -126,17 +125,32 @@ void FieldWidget::paintElement(QPainter& painter, const Element& element) const 
     painter.restore();
 }
 
+const QPixmap& FieldWidget::stretched(Picture picture, QSize size) const {
+    const auto key = std::make_pair(picture, std::make_pair(size.width(), size.height()));
+    const auto found = m_stretched.find(key);
+    if (found != m_stretched.end())
+        return found->second;
+    const QPixmap& original = m_pictures.pixmap(picture);
+    // Scaled in device pixels, so a double-size drawing stays crisp on a high-density screen.
+    const qreal ratio = original.devicePixelRatio();
+    QPixmap scaled = original.isNull() ? QPixmap() : original.scaled(size * ratio);
+    scaled.setDevicePixelRatio(ratio);
+    return m_stretched.emplace(key, std::move(scaled)).first->second;
+}
+
 void FieldWidget::mousePressEvent(QMouseEvent* event) {
-    emit mousePressed(event->position().toPoint(), event->button());
+    emit mousePressed(event->position().toPoint(), event->globalPosition().toPoint(),
+                      event->button());
 }
 
 void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click is a press like any other.
-    emit mousePressed(event->position().toPoint(), event->button());
+    emit mousePressed(event->position().toPoint(), event->globalPosition().toPoint(),
+                      event->button());
 }
 
 void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved(event->position().toPoint());
+    emit mouseMoved(event->position().toPoint(), event->globalPosition().toPoint());
 }
 
 void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {

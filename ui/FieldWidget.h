@@ -1,14 +1,16 @@
 #pragma once
 
-#include "Geometry.h"
+#include "Element.h"
 
+#include <QPixmap>
 #include <QWidget>
+#include <map>
+#include <utility>
 #include <vector>
 
 class Pictures;
 class QKeyEvent;
 class Scene;
-struct Element;
 
 // The black playing field: paints the scene's elements and hands the player's keys and mouse to
 // the window. It holds the keyboard focus itself, as the game has no other focusable part.
@@ -25,8 +27,8 @@ signals:
     // The field's first frame has been painted; it is on screen once the event loop goes on.
     void firstFramePainted();
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
-    void mousePressed(QPoint clientPos, Qt::MouseButton button);
-    void mouseMoved(QPoint clientPos);
+    void mousePressed(QPoint clientPos, QPoint screenPos, Qt::MouseButton button);
+    void mouseMoved(QPoint clientPos, QPoint screenPos);
     void mouseReleased(Qt::MouseButton button);
 
 protected:
@@ -41,9 +43,13 @@ protected:
 private:
     static bool reachesGame(const QKeyEvent& event);
     void paintElement(QPainter& painter, const Element& element) const;
+    // The picture scaled once to an element's size: scaling it at every paint would cost more
+    // than the rest of a play frame together.
+    const QPixmap& stretched(Picture picture, QSize size) const;
 
     const Pictures& m_pictures;
     const Scene* m_scene = nullptr;
+    mutable std::map<std::pair<Picture, std::pair<int, int>>, QPixmap> m_stretched;
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.
     int m_keyTakenEarly = 0;

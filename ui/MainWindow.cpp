@@ -6,6 +6,7 @@
 #include "GameMenus.h"
 #include "GameTimer.h"
 #include "HandlerDispatch.h"
+#include "LabelText.h"
 #include "NativeCaption.h"
 #include "QtPlatform.h"
 
@@ -43,6 +44,8 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
                               Qt::WindowCloseButtonHint) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setWindowIcon(m_pictures.windowIcon());
+    // The window's own font, which its menus use too: the game's Japanese gothic at 12 px.
+    setFont(LabelText::font(Font{12, false}));
 
     m_field = new FieldWidget(m_pictures, this);
     setCentralWidget(m_field);
@@ -63,11 +66,16 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
     connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
-    connect(m_field, &FieldWidget::mousePressed, this, [this](QPoint p, Qt::MouseButton b) {
-        run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
-    });
-    connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p) {
+    connect(m_field, &FieldWidget::mousePressed, this,
+            [this](QPoint p, QPoint screen, Qt::MouseButton b) {
+                m_platform->setEventPointer(screen);
+                run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
+                m_platform->setEventPointer(std::nullopt);
+            });
+    connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen) {
+        m_platform->setEventPointer(screen);
         run([&] { m_game->mouseMoved({p.x(), p.y()}); });
+        m_platform->setEventPointer(std::nullopt);
     });
     connect(m_field, &FieldWidget::mouseReleased, this,
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });

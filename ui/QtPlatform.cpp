@@ -48,7 +48,7 @@ void QtPlatform::setCursor(CursorIndex index) {
 }
 
 Point QtPlatform::pointerPosition() const {
-    const QPoint p = QCursor::pos();
+    const QPoint p = m_eventPointer ? *m_eventPointer : QCursor::pos();
     return {p.x(), p.y()};
 }
 

@@ -26,6 +26,10 @@ public:
 
     // The about box created at start-up, shown again at every request.
     void setAboutBox(AboutBox* box) { m_about = box; }
+    // While a mouse event is handled, the pointer is where that event puts it, in screen
+    // coordinates: asking the window system would cost a round trip for each of the several
+    // reads a hammer movement makes. Reset to std::nullopt when the event is done.
+    void setEventPointer(std::optional<QPoint> screenPos) { m_eventPointer = screenPos; }
     // Reads the game's sounds, once the window is on screen, so that reading them does not hold
     // up the first frame; a sound asked for before then reads them at once.
     void prepareSounds() { sounds(); }
@@ -59,6 +63,7 @@ private:
     GameMenus& m_menus;
     const Pictures& m_pictures;
     std::unique_ptr<SoundPlayer> m_sounds;
+    std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, 3> m_cursors;
     QPointer<HelpWindow> m_help;
