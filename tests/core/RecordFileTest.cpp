@@ -247,11 +247,17 @@ TEST(RecordLoad, ShortSavedGameIsReadAsFarAsItGoes) {
 // out of range or begin a fifth level, so they hold no game and stay on disk untouched.
 TEST(RecordLoad, SavedGameTheGameCouldNeverHaveWrittenHoldsNoGame) {
     const Bytes damaged[] = {
-        words({0, 0, 2, 80, 40, 3, 10, 0}),   words({0, 0, 2, 80, 40, -1, 10, 0}),
-        words({0, 0, 5, 80, 40, 1, 10, 0}),   words({0, 0, 4, 200, 130, 1, 120, 1}),
-        words({0, 0, 4, 200, 130, 1, 10, 7}), words({0, 0, 2, 80, 40, 1, 121, 0}),
-        words({0, 0, 2, 80, 40, 1, -1, 0}),   words({0, 0, 2, -80, 40, 1, 10, 0}),
+        words({0, 0, 2, 80, 40, 3, 10, 0}),
+        words({0, 0, 2, 80, 40, -1, 10, 0}),
+        words({0, 0, 5, 80, 40, 1, 10, 0}),
+        words({0, 0, 4, 200, 130, 1, 120, 1}),
+        words({0, 0, 4, 200, 130, 1, 10, 7}),
+        words({0, 0, 2, 80, 40, 1, 121, 0}),
+        words({0, 0, 2, 80, 40, 1, -1, 0}),
+        words({0, 0, 2, -80, 40, 1, 10, 0}),
         words({0, 0, 2, 80, -40, 1, 10, 0}),
+        // A score no player reaches: the next hit would overflow it.
+        words({0, 0, 2, 2147483647, 40, 1, 10, 0}),
     };
     for (const Bytes& file : damaged) {
         GameHarness h;
