@@ -48,12 +48,15 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-std::optional<std::uint32_t> waitForWindow(qint64 pid, int timeoutMs) {
+namespace {
+
+// The first visible window that xdotool's search finds with these criteria, once there is one.
+std::optional<std::uint32_t> waitForSearch(const QStringList& criteria, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        const QString found = run(QStringLiteral("xdotool"),
-                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                   QStringLiteral("--pid"), QString::number(pid)});
+        const QString found =
+            run(QStringLiteral("xdotool"),
+                QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + criteria);
         bool ok = false;
         const std::uint32_t window = found.section(QLatin1Char('\n'), 0, 0).toUInt(&ok);
         if (ok)
@@ -61,6 +64,12 @@ std::optional<std::uint32_t> waitForWindow(qint64 pid, int timeoutMs) {
         QTest::qWait(50);
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::uint32_t> waitForWindow(qint64 pid, int timeoutMs) {
+    return waitForSearch({QStringLiteral("--pid"), QString::number(pid)}, timeoutMs);
 }
 
 void typeKeys(std::uint32_t window, const QString& keys) {
@@ -71,19 +80,8 @@ void typeKeys(std::uint32_t window, const QString& keys) {
 }
 
 std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        const QString found =
-            run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                 QStringLiteral("--name"), QLatin1Char('^') + name + QLatin1Char('$')});
-        bool ok = false;
-        const std::uint32_t window = found.section(QLatin1Char('\n'), 0, 0).toUInt(&ok);
-        if (ok)
-            return window;
-        QTest::qWait(50);
-    }
-    return std::nullopt;
+    return waitForSearch({QStringLiteral("--name"), QLatin1Char('^') + name + QLatin1Char('$')},
+                         timeoutMs);
 }
 
 QString windowName(std::uint32_t window) {
