@@ -61,18 +61,31 @@ TEST(HammerMode, AChangeAbandonsAPausedLevelAndShowsTheNewModesRecord) {
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
 }
 
-// The question is asked with the timer still running: what runs behind it goes on.
-TEST(HammerMode, TheQuestionDoesNotStopTheTimer) {
+// The question is asked with the timer still running: the celebration's orbit goes on behind
+// it, and the change itself stops it, leaving the monsters where the orbit left them.
+TEST(HammerMode, TheQuestionDoesNotStopTheCelebration) {
     GameHarness h;
-    h.startLevel1();
-    h.finishLevel();
-    bool timerRanWhileAsking = false;
-    h.platform.whileAsking = [&] { timerRanWhileAsking = h.platform.timerEnabled; };
+    h.runTitle();
+    h.clearGame(200);
+    ASSERT_TRUE(h.state().CelebrationPhase);
+    int ticksWhileAsking = 0;
+    h.platform.whileAsking = [&] {
+        for (; ticksWhileAsking < 3 && h.platform.timerEnabled; ++ticksWhileAsking)
+            h.game().Timer1Timer();
+    };
     h.platform.answers = {Answer::Yes};
-    h.platform.timerEnabled = true; // as during the celebration
     h.game().N4Click();
-    EXPECT_TRUE(timerRanWhileAsking);
+    EXPECT_EQ(ticksWhileAsking, 3);
+    EXPECT_EQ(h.state().OrbitAngles[0], 30);
     EXPECT_FALSE(h.platform.timerEnabled) << "the change itself stops it";
+    EXPECT_TRUE(h.state().CelebrationPhase) << "until the next key";
     EXPECT_EQ(h.state().HammerMode, 2);
     EXPECT_FALSE(h.state().NormalHammerActive);
+    EXPECT_TRUE(h.scene().isVisible(ImgMonster0));
+    // The record blinked three times: the score label stays hidden until the next key.
+    EXPECT_FALSE(h.scene().isVisible(LabelNR));
+    EXPECT_FALSE(h.scene().isVisible(LabelScore));
+    h.key();
+    EXPECT_TRUE(h.scene().isVisible(LabelScore));
+    EXPECT_EQ(h.state().Level, 1);
 }
