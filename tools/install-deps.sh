@@ -27,5 +27,5 @@ run() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo -E "$@"; fi; }
 
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-run apt-get update -qq </dev/null
-run apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+run apt-get -o DPkg::Lock::Timeout=600 update -qq </dev/null
+run apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" </dev/null
