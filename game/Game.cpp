@@ -20,11 +20,11 @@ void Game::Timer1Timer() {
 
 void Game::mousePressed(Point clientPos, MouseButton button) {
     const MouseTarget target = m_mouse.press(m_scene, clientPos, button);
-    if (!target) {
+    if (target.kind == MouseTarget::Kind::Window)
         FormMouseDown();
+    if (target.kind != MouseTarget::Kind::Element)
         return;
-    }
-    switch (*target) {
+    switch (target.element) {
     case ElementId::ImgMonster0:
         ImgMonster0MouseDown();
         break;
@@ -45,14 +45,18 @@ void Game::mousePressed(Point clientPos, MouseButton button) {
     }
 }
 
-void Game::mouseMoved(Point clientPos) {
+void Game::mouseMoved(Point clientPos, bool leftHeld) {
     // No element of the main window handles movements: only the bare field moves the hammer.
-    if (!m_mouse.move(m_scene, clientPos))
+    if (m_mouse.move(m_scene, clientPos, leftHeld) == MouseTarget::window())
         FormMouseMove();
 }
 
 void Game::mouseReleased(MouseButton button) {
     m_mouse.release(button);
+}
+
+void Game::mouseLost() {
+    m_mouse.lose();
 }
 
 void Game::N7Click() {

@@ -35,10 +35,13 @@ public:
     void ImgMonster1MouseDown() { monsterPressed(1); }
     void ImgMonster2MouseDown() { monsterPressed(2); }
 
-    // Raw mouse events in client coordinates, routed to the handlers above.
+    // Raw mouse events in client coordinates, routed to the handlers above. `leftHeld` is the
+    // left button's state that comes with a movement; mouseLost() tells that a dialog, a menu
+    // or another window took the mouse, so no release will follow.
     void mousePressed(Point clientPos, MouseButton button);
-    void mouseMoved(Point clientPos);
+    void mouseMoved(Point clientPos, bool leftHeld);
     void mouseReleased(MouseButton button);
+    void mouseLost();
 
     // Menu commands.
     void N2Click() { chooseHammerMode(MenuItem::N2, 0); }

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libjpeg-dev libgtest-dev
   fonts-ipafont-gothic
-  xvfb xauth xdotool x11-utils libxcb1-dev
+  xvfb xauth xdotool x11-utils libxcb1-dev openbox
   clang libclang-rt-dev
 )
 

@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "Scene.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -70,6 +71,10 @@ bool FieldWidget::event(QEvent* event) {
         event->ignore();
         return false;
     }
+    // A modal dialog opening over the window, or the window losing activation, takes the
+    // mouse from the field without a release ever reaching it.
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
+        emit mouseLost();
     return QWidget::event(event);
 }
 
@@ -80,6 +85,13 @@ void FieldWidget::keyPressEvent(QKeyEvent* event) {
         emit keyPressed(event->key(), event->modifiers());
     // The game never consumes a key: the window may still act on it.
     event->ignore();
+}
+
+void FieldWidget::focusOutEvent(QFocusEvent* event) {
+    // A menu opened from the keyboard takes the mouse along with the keys.
+    if (event->reason() == Qt::PopupFocusReason)
+        emit mouseLost();
+    QWidget::focusOutEvent(event);
 }
 
 void FieldWidget::paintEvent(QPaintEvent* event) {
@@ -150,7 +162,8 @@ void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved(event->position().toPoint(), event->globalPosition().toPoint());
+    emit mouseMoved(event->position().toPoint(), event->globalPosition().toPoint(),
+                    event->buttons().testFlag(Qt::LeftButton));
 }
 
 void FieldWidget::mouseReleaseEvent(QMouseEvent* event) {

@@ -28,12 +28,15 @@ signals:
     void firstFramePainted();
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     void mousePressed(QPoint clientPos, QPoint screenPos, Qt::MouseButton button);
-    void mouseMoved(QPoint clientPos, QPoint screenPos);
+    void mouseMoved(QPoint clientPos, QPoint screenPos, bool leftHeld);
     void mouseReleased(Qt::MouseButton button);
+    // A dialog, a menu or another window took the mouse: a held button's release will go there.
+    void mouseLost();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -72,13 +72,14 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
                 run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
                 m_platform->setEventPointer(std::nullopt);
             });
-    connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen) {
+    connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen, bool left) {
         m_platform->setEventPointer(screen);
-        run([&] { m_game->mouseMoved({p.x(), p.y()}); });
+        run([&] { m_game->mouseMoved({p.x(), p.y()}, left); });
         m_platform->setEventPointer(std::nullopt);
     });
     connect(m_field, &FieldWidget::mouseReleased, this,
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
+    connect(m_field, &FieldWidget::mouseLost, this, [this] { m_game->mouseLost(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onSessionEnding);
 
     run([this] { m_game->FormCreate(); });

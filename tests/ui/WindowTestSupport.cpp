@@ -4,6 +4,7 @@
 #include "FieldWidget.h"
 #include "Game.h"
 #include "GameMenus.h"
+#include "GameTimer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,13 +26,16 @@ void whenDialogOpens(std::function<void(QWidget& dialog)> act) {
 void WindowTest::SetUp() {
     ASSERT_TRUE(m_folder.isValid());
     QDir(m_folder.path()).mkdir(QStringLiteral("data"));
+    prepareFolder();
     m_window = std::make_unique<MainWindow>(m_folder.path() + QLatin1Char('/'));
+    m_realTicks.emplace(&m_window->timer());
     m_window->show();
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void WindowTest::TearDown() {
+    m_realTicks.reset();
     m_window.reset();
 }
 

@@ -2,17 +2,20 @@
 
 #include "MainWindow.h"
 
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 class Game;
 
 // Runs `act` on the next modal dialog as soon as it is up, from inside its event loop.
 void whenDialogOpens(std::function<void(QWidget& dialog)> act);
 
-// A shown and active main window over a fresh folder of its own.
+// A shown and active main window over a fresh folder of its own. Its real timer never reaches
+// the game: the tests give every tick themselves, so a busy machine cannot slip one in.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -34,6 +37,10 @@ protected:
     void clickField(Qt::MouseButton button, QPoint fieldPos);
     void doubleClickField(Qt::MouseButton button, QPoint fieldPos);
 
+    // Lays files into the data folder before the window is made.
+    virtual void prepareFolder() {}
+
     QTemporaryDir m_folder;
     std::unique_ptr<MainWindow> m_window;
+    std::optional<QSignalBlocker> m_realTicks;
 };
