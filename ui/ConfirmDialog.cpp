@@ -1,15 +1,18 @@
 #include "ConfirmDialog.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 ConfirmDialog::ConfirmDialog(const std::string& message, DialogButtons buttons, QWidget* parent)
     : QMessageBox(parent) {
     setWindowTitle(QStringLiteral("確認"));
-    setIcon(QMessageBox::Question);
+    // The question mark at the window system's classic 32 × 32, not the style's larger size.
+    setIconPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(32));
     setTextFormat(Qt::PlainText);
     setText(QString::fromStdString(message).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
@@ -18,6 +21,9 @@ ConfirmDialog::ConfirmDialog(const std::string& message, DialogButtons buttons, 
     m_no = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::ActionRole);
     if (buttons == DialogButtons::YesNoCancel)
         m_cancel = addButton(QStringLiteral("キャンセル"), QMessageBox::ActionRole);
+    // The buttons stand in a row centred under the text, whatever the style prefers.
+    if (auto* row = findChild<QDialogButtonBox*>())
+        row->setCenterButtons(true);
     setDefaultButton(m_yes);
     setEscapeButton(m_cancel != nullptr ? m_cancel : m_no);
 
@@ -45,10 +51,10 @@ void ConfirmDialog::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event);
     m_yes->setFocus();
     // A message box centres itself on its parent; the game's question stands in the middle of
-    // the screen.
+    // the whole screen, panels included.
     if (const QScreen* screen = this->screen()) {
         QRect box = frameGeometry();
-        box.moveCenter(screen->availableGeometry().center());
+        box.moveCenter(screen->geometry().center());
         move(box.topLeft());
     }
 }

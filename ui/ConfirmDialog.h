@@ -7,9 +7,9 @@
 
 class QPushButton;
 
-// The game's yes/no(/cancel) question: caption "確認", a question mark, the buttons in the order
-// はい, いいえ, キャンセル, all one width, centred on the screen. Escape answers Cancel when it
-// is offered, else No; closing the dialog from its frame answers Cancel.
+// The game's yes/no(/cancel) question: caption "確認", a 32 × 32 question mark, the buttons in a
+// centred row in the order はい, いいえ, キャンセル, all one width, centred on the screen. Escape
+// answers Cancel when it is offered, else No; closing the dialog from its frame answers Cancel.
 class ConfirmDialog : public QMessageBox {
     Q_OBJECT
 public:

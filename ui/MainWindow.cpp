@@ -138,6 +138,16 @@ void MainWindow::showEvent(QShowEvent* event) {
         clearNativeCaption(*this);
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The frame is known only once the window manager has put it around the shown window:
+    // then the window is centred again, so that the outer rectangle stands in the middle.
+    if (!m_centredWithFrame && isVisible() && frameGeometry() != geometry()) {
+        m_centredWithFrame = true;
+        centreOnDesktop();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = m_closeApproved;
     if (!canClose)

@@ -37,6 +37,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     template <typename Handler> void run(Handler&& handler);
@@ -55,4 +56,6 @@ private:
     std::unique_ptr<Game> m_game;
     // The desktop session already had the game's answer to closing: do not ask again.
     bool m_closeApproved = false;
+    // The window stands centred with the frame the window manager put around it.
+    bool m_centredWithFrame = false;
 };

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace X11Session {
@@ -79,14 +80,141 @@ void typeKeys(std::uint32_t window, const QString& keys) {
     run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
 }
 
+namespace {
+
+// One connection for one question to the server, closed again at once.
+class Connection {
+public:
+    Connection() : m_connection(xcb_connect(nullptr, nullptr)) {}
+    ~Connection() { xcb_disconnect(m_connection); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool isOpen() const { return xcb_connection_has_error(m_connection) == 0; }
+    xcb_connection_t* get() const { return m_connection; }
+
+    xcb_window_t root() const {
+        return xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+    }
+
+    // The window's _NET_WM_NAME, which Qt writes in UTF-8 whatever the locale (WM_NAME follows
+    // the locale and holds Latin-1 under the C locale).
+    QString name(xcb_window_t window) const {
+        const auto cookie =
+            xcb_get_property(m_connection, 0, window, atom(m_connection, "_NET_WM_NAME"),
+                             atom(m_connection, "UTF8_STRING"), 0, 1024);
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(m_connection, cookie, nullptr);
+        QString result;
+        if (reply != nullptr)
+            result = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                       xcb_get_property_value_length(reply));
+        std::free(reply);
+        return result;
+    }
+
+    bool isViewable(xcb_window_t window) const {
+        xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
+            m_connection, xcb_get_window_attributes(m_connection, window), nullptr);
+        const bool viewable = reply != nullptr && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(reply);
+        return viewable;
+    }
+
+    // Every window below `parent`, depth first: a window manager puts the programs' windows
+    // inside frames of its own.
+    void collect(xcb_window_t parent, std::vector<xcb_window_t>& into) const {
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, parent), nullptr);
+        if (tree == nullptr)
+            return;
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+            into.push_back(children[i]);
+            collect(children[i], into);
+        }
+        std::free(tree);
+    }
+
+private:
+    xcb_connection_t* m_connection;
+};
+
+} // namespace
+
 std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs) {
-    return waitForSearch({QStringLiteral("--name"), QLatin1Char('^') + name + QLatin1Char('$')},
-                         timeoutMs);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        Connection x;
+        std::vector<xcb_window_t> windows;
+        if (x.isOpen())
+            x.collect(x.root(), windows);
+        for (const xcb_window_t window : windows) {
+            if (x.name(window) == name && x.isViewable(window))
+                return window;
+        }
+        QTest::qWait(50);
+    }
+    return std::nullopt;
 }
 
 QString windowName(std::uint32_t window) {
-    return run(QStringLiteral("xdotool"),
-               {QStringLiteral("getwindowname"), QString::number(window)});
+    Connection x;
+    return x.isOpen() ? x.name(window) : QString();
+}
+
+bool startWindowManager(QProcess& manager, const QString& runtimeFolder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+        environment.insert(QString::fromLatin1(name), runtimeFolder);
+    manager.setProcessEnvironment(environment);
+    manager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    if (!manager.waitForStarted(10000))
+        return false;
+    // The manager is at work once it has named itself on the root window.
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired() && manager.state() == QProcess::Running) {
+        Connection x;
+        if (x.isOpen()) {
+            const auto cookie =
+                xcb_get_property(x.get(), 0, x.root(), atom(x.get(), "_NET_SUPPORTING_WM_CHECK"),
+                                 XCB_ATOM_WINDOW, 0, 1);
+            xcb_get_property_reply_t* reply = xcb_get_property_reply(x.get(), cookie, nullptr);
+            const bool named = reply != nullptr && xcb_get_property_value_length(reply) == 4;
+            std::free(reply);
+            if (named)
+                return true;
+        }
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+QRect outerGeometry(std::uint32_t window) {
+    Connection x;
+    if (!x.isOpen())
+        return {};
+    // Up to the child of the root: the window manager's frame, or the window itself.
+    xcb_window_t outer = window;
+    for (;;) {
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(x.get(), xcb_query_tree(x.get(), outer), nullptr);
+        if (tree == nullptr)
+            return {};
+        const xcb_window_t parent = tree->parent;
+        const xcb_window_t root = tree->root;
+        std::free(tree);
+        if (parent == root || parent == XCB_WINDOW_NONE)
+            break;
+        outer = parent;
+    }
+    xcb_get_geometry_reply_t* g =
+        xcb_get_geometry_reply(x.get(), xcb_get_geometry(x.get(), outer), nullptr);
+    if (g == nullptr)
+        return {};
+    const QRect r(g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width);
+    std::free(g);
+    return r;
 }
 
 QRect windowGeometry(std::uint32_t window) {

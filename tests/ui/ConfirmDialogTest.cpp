@@ -33,7 +33,6 @@ TEST(ConfirmDialog, ShowsCaptionIconTextAndButtonsInOrderAllOneWidth) {
     bool inspected = false;
     askAndAnswer(DialogButtons::YesNoCancel, [&](ConfirmDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("確認"));
-        EXPECT_EQ(d.icon(), QMessageBox::Question);
         EXPECT_EQ(d.text(), QStringLiteral("ゲームを保存しますか？\n以前のデータは破棄されます。"));
         EXPECT_EQ(d.yesButton()->text(), QStringLiteral("はい(&Y)"));
         EXPECT_EQ(d.noButton()->text(), QStringLiteral("いいえ(&N)"));
@@ -44,10 +43,6 @@ TEST(ConfirmDialog, ShowsCaptionIconTextAndButtonsInOrderAllOneWidth) {
         EXPECT_EQ(d.noButton()->width(), d.cancelButton()->width());
         EXPECT_TRUE(d.yesButton()->isDefault());
         EXPECT_EQ(d.focusWidget(), d.yesButton());
-        // Centred on the screen, not on a parent.
-        const QPoint centre = d.screen()->availableGeometry().center();
-        EXPECT_LE(std::abs(d.frameGeometry().center().x() - centre.x()), 1);
-        EXPECT_LE(std::abs(d.frameGeometry().center().y() - centre.y()), 1);
         inspected = true;
         d.yesButton()->click();
     });
@@ -91,4 +86,43 @@ TEST(ConfirmDialog, ClosingFromTheFrameAnswersCancelForEitherButtonSet) {
               Answer::Cancel);
     EXPECT_EQ(askAndAnswer(DialogButtons::YesNo, [](ConfirmDialog& d) { d.close(); }),
               Answer::Cancel);
+}
+
+// The dialog as it is drawn: a 32 × 32 question mark at the top left, the text to its right,
+// the buttons in a row centred below, and the whole dialog in the middle of the screen.
+TEST(ConfirmDialog, StandsInTheScreensMiddleWithItsButtonsCentredUnderTheText) {
+    for (const DialogButtons buttons : {DialogButtons::YesNo, DialogButtons::YesNoCancel}) {
+        askAndAnswer(buttons, [](ConfirmDialog& d) {
+            QLabel* icon = nullptr;
+            QLabel* text = nullptr;
+            for (QLabel* label : d.findChildren<QLabel*>()) {
+                if (!label->pixmap().isNull())
+                    icon = label;
+                else if (label->text() == d.text())
+                    text = label;
+            }
+            ASSERT_NE(icon, nullptr);
+            ASSERT_NE(text, nullptr);
+            EXPECT_EQ(icon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
+            EXPECT_LT(icon->geometry().left(), text->geometry().left());
+            EXPECT_LE(icon->geometry().top(), text->geometry().top() + 16);
+
+            const QRect first = d.yesButton()->geometry().translated(
+                d.yesButton()->parentWidget()->mapTo(&d, QPoint()));
+            QPushButton* lastButton = d.cancelButton() != nullptr ? d.cancelButton() : d.noButton();
+            const QRect last =
+                lastButton->geometry().translated(lastButton->parentWidget()->mapTo(&d, QPoint()));
+            EXPECT_GT(first.top(), text->geometry().bottom());
+            EXPECT_EQ(first.top(), last.top()) << "one row";
+            const int leftGap = first.left();
+            const int rightGap = d.width() - 1 - last.right();
+            EXPECT_LE(std::abs(leftGap - rightGap), 2) << leftGap << " vs " << rightGap;
+
+            // The whole screen, not its area left free by panels.
+            const QPoint centre = d.screen()->geometry().center();
+            EXPECT_LE(std::abs(d.frameGeometry().center().x() - centre.x()), 1);
+            EXPECT_LE(std::abs(d.frameGeometry().center().y() - centre.y()), 1);
+            d.yesButton()->click();
+        });
+    }
 }
