@@ -29,5 +29,12 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	./bench/run.sh $(BUILD)
 
+# The build folder is also the player's folder: its high scores and saved game survive a clean.
 clean:
-	rm -rf $(BUILD)
+	@keep=$$(mktemp -d) && \
+	for f in record1.dat record2.dat; do \
+	  if [ -f $(BUILD)/data/$$f ]; then mv $(BUILD)/data/$$f $$keep/; fi; \
+	done && \
+	rm -rf $(BUILD) && \
+	if [ -n "$$(ls -A $$keep)" ]; then mkdir -p $(BUILD)/data && mv $$keep/* $(BUILD)/data/; fi && \
+	rmdir $$keep

@@ -4,13 +4,40 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
-std::string logPath() {
-    return testing::TempDir() + "bench-child.log";
+// A log file of this test run's own, removed when the run ends: runs side by side never share
+// one, and none is left behind.
+class RunLog {
+public:
+    RunLog() {
+        std::string name = testing::TempDir() + "bench-child-XXXXXX";
+        const int fd = ::mkstemp(name.data());
+        if (fd >= 0) {
+            ::close(fd);
+            m_path = name;
+        }
+    }
+    ~RunLog() {
+        if (!m_path.empty())
+            std::remove(m_path.c_str());
+    }
+    RunLog(const RunLog&) = delete;
+    RunLog& operator=(const RunLog&) = delete;
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+const std::string& logPath() {
+    static const RunLog log;
+    return log.path();
 }
 
 ChildProcess::Result shell(const std::string& script,

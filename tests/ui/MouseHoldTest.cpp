@@ -22,17 +22,6 @@ QPoint inside(const Rect& r) {
     return {r.left + 5, r.top + 5};
 }
 
-// A point of the bare field, where no visible element lies.
-QPoint bareSpot(const Scene& scene) {
-    for (int y = 150; y < 440; y += 7) {
-        for (int x = 20; x < 600; x += 7) {
-            if (scene.elementAt({x, y}) == nullptr)
-                return {x, y};
-        }
-    }
-    return {};
-}
-
 // The release of the held left button lands in whatever took the mouse.
 void releaseIn(QWidget& taker) {
     QTest::mouseRelease(taker.windowHandle(), Qt::LeftButton, {}, QPoint(8, 8));

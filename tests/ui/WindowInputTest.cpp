@@ -14,17 +14,6 @@ QPoint centreOf(const Rect& r) {
     return {r.left + r.width / 2, r.top + r.height / 2};
 }
 
-// A point of the bare field, where no visible element lies, away from the window's edges.
-QPoint bareSpot(const Scene& scene) {
-    for (int y = 150; y < 400; y += 7) {
-        for (int x = 150; x < 500; x += 7) {
-            if (scene.elementAt({x, y}) == nullptr)
-                return {x, y};
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 TEST_F(WindowTest, KeysDuringTheTitleAreIgnoredAndAKeyAfterItStartsLevelOne) {

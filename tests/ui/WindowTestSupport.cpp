@@ -5,6 +5,7 @@
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
+#include "Scene.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,16 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+QPoint bareSpot(const Scene& scene) {
+    for (int y = 150; y < 400; y += 7) {
+        for (int x = 150; x < 500; x += 7) {
+            if (scene.elementAt({x, y}) == nullptr)
+                return {x, y};
+        }
+    }
+    return {};
+}
 
 void whenDialogOpens(std::function<void(QWidget& dialog)> act) {
     QTimer::singleShot(0, [act = std::move(act)] {

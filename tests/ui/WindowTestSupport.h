@@ -10,6 +10,10 @@
 #include <optional>
 
 class Game;
+class Scene;
+
+// A point of the bare field, where no visible element lies, away from the window's edges.
+QPoint bareSpot(const Scene& scene);
 
 // Runs `act` on the next modal dialog as soon as it is up, from inside its event loop.
 void whenDialogOpens(std::function<void(QWidget& dialog)> act);
