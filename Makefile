@@ -22,11 +22,11 @@ build: deps
 run: build
 	./$(BUILD)/zunbario
 
+# The figures' tests (label perf) measure time and load: they run alone, in `make bench`.
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE perf
 
 bench: build
-	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	./bench/run.sh $(BUILD)
 
 # The build folder is also the player's folder: its high scores and saved game survive a clean.

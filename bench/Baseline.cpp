@@ -1,27 +1,19 @@
 // The yardsticks the game is measured against: the plainest Qt programs doing the same job.
-//   label          a window with a Japanese label; reports its first frame, then ends
+//   label          a window with a Japanese label; reports its first frame and its peak memory
 //   idle MS        an empty window of the game's size, left alone
 //   pointer MS     the same window while the pointer moves over it
 
-#include "FirstFrameWatch.h"
-#include "LoadMeter.h"
-#include "PointerDriver.h"
-#include "ProcessUsage.h"
-#include "Report.h"
-#include "SpawnClock.h"
+#include "Measures.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QWidget>
-#include <chrono>
-#include <string>
 
 namespace {
 
-constexpr QSize GameFieldSize(617, 460);
-
 int labelWindow() {
-    Report::put("applicationMs", millisecondsSinceSpawn().value_or(-1));
+    report("applicationMs", millisecondsSinceSpawn());
     QWidget window;
     QLabel label(QStringLiteral("ズンバリオ"), &window);
     QFont font(QStringLiteral("IPAPGothic"));
@@ -29,25 +21,27 @@ int labelWindow() {
     label.setFont(font);
     FirstFrameWatch watch([&label](const QObject& painted) { return &painted == &label; },
                           [] {
-                              Report::put("firstFrameMs", millisecondsSinceSpawn().value_or(-1));
-                              Report::put("firstFramePeakKb",
-                                          static_cast<double>(peakResidentKb().value_or(0)));
+                              report("firstFrameMs", millisecondsSinceSpawn());
                               QCoreApplication::exit(0);
                           });
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    report("peakKb", peakResidentKb());
+    return status;
 }
 
 int emptyWindow(std::chrono::milliseconds duration, bool movePointer) {
     QWidget window;
-    window.setFixedSize(GameFieldSize);
+    window.setFixedSize(617, 460);
     window.show();
-    settle(std::chrono::milliseconds(800));
-    PointerDriver pointer;
+    QTest::qWait(800);
+    std::optional<PointerCircle> pointer;
     if (movePointer)
-        pointer.start(window.mapToGlobal(window.rect().center()), 150);
-    reportLoad("", measureLoad(duration));
-    Report::put("pointerMoves", pointer.moves());
+        pointer.emplace(window.mapToGlobal(window.rect().center()), 150);
+    const Load load = measureLoad(duration);
+    report("cpuMs", load.cpuMs);
+    report("cpuPercent", load.cpuPercent());
+    report("mainWakeups", load.mainWakeups);
     return 0;
 }
 
@@ -60,9 +54,7 @@ int main(int argc, char* argv[]) {
     const std::chrono::milliseconds duration(arguments.value(2).toInt());
     if (mode == QStringLiteral("label"))
         return labelWindow();
-    if (mode == QStringLiteral("idle"))
-        return emptyWindow(duration, false);
-    if (mode == QStringLiteral("pointer"))
-        return emptyWindow(duration, true);
+    if (mode == QStringLiteral("idle") || mode == QStringLiteral("pointer"))
+        return emptyWindow(duration, mode == QStringLiteral("pointer"));
     return 2;
 }

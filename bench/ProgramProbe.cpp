@@ -1,37 +1,35 @@
-// Watches the real program from inside. The program's main() and window are the game's own,
-// built from the same sources; this file only listens to the application's events. It reports
-// when the field's first frame was on screen, and how long the title ran from FormCreate to its
-// end, then ends the program. ZUNBARIO_PROBE=startup ends it at the first frame instead.
+// Watches the real program from inside, for figures 1 and 6. The program's main() and window
+// are the game's own, built from the same sources; this file only listens to the application's
+// events. It reports when the field's first frame was on screen, and how long the title ran from
+// FormCreate to its end, then ends the program. ZUNBARIO_PROBE=startup ends it at the first
+// frame instead.
 
 #include "FieldWidget.h"
-#include "FirstFrameWatch.h"
 #include "Game.h"
 #include "GameTimer.h"
 #include "MainWindow.h"
-#include "ProcessUsage.h"
-#include "Report.h"
+#include "Measures.h"
 #include "Rules.h"
-#include "SpawnClock.h"
-#include "Stats.h"
-#include "TimerEventClock.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
 
 namespace {
 
 class ProgramProbe : public QObject {
 public:
-    ProgramProbe(bool endAtFirstFrame, QObject* parent)
-        : QObject(parent), m_endAtFirstFrame(endAtFirstFrame),
+    explicit ProgramProbe(bool endAtFirstFrame)
+        : QObject(QCoreApplication::instance()),
           m_firstFrame(
               [](const QObject& painted) {
                   return qobject_cast<const FieldWidget*>(&painted) != nullptr;
               },
-              [this] { firstFrame(); }) {
+              [endAtFirstFrame] {
+                  report("firstFrameMs", millisecondsSinceSpawn());
+                  report("firstFramePeakKb", peakResidentKb());
+                  if (endAtFirstFrame)
+                      QCoreApplication::exit(0);
+              }) {
         QCoreApplication::instance()->installEventFilter(this);
     }
 
@@ -42,7 +40,6 @@ protected:
         if (event->type() == QEvent::WindowTitleChange && m_formCreateMs < 0) {
             if (auto* window = qobject_cast<MainWindow*>(watched)) {
                 m_formCreateMs = steadyNowMs();
-                Report::put("formCreateMs", millisecondsSinceSpawn().value_or(-1));
                 connect(&window->timer(), &GameTimer::ticked, this,
                         [this, window] { titleTick(*window); });
             }
@@ -51,13 +48,6 @@ protected:
     }
 
 private:
-    void firstFrame() {
-        Report::put("firstFrameMs", millisecondsSinceSpawn().value_or(-1));
-        Report::put("firstFramePeakKb", static_cast<double>(peakResidentKb().value_or(0)));
-        if (m_endAtFirstFrame)
-            QCoreApplication::exit(0);
-    }
-
     void titleTick(MainWindow& window) {
         if (m_titleOver)
             return;
@@ -65,18 +55,13 @@ private:
         if (window.game().state().TitlePhase)
             return;
         m_titleOver = true;
-        const Stats::TickTiming timing =
-            Stats::analyseTicks(m_tickTimes, m_formCreateMs, Rules::TitleInterval);
-        Report::put("titleMs", m_tickTimes.back() - m_formCreateMs);
-        Report::put("titleTicks", timing.ticks);
-        Report::put("titleWorstTickErrorMs", timing.maxAbsError);
-        Report::put("titleFirstTickErrorMs",
-                    m_tickTimes.front() - m_formCreateMs - Rules::TitleInterval);
-        Report::put("titlePeakKb", static_cast<double>(peakResidentKb().value_or(0)));
+        const TickTiming timing = analyseTicks(m_tickTimes, m_formCreateMs, Rules::TitleInterval);
+        report("titleMs", m_tickTimes.back() - m_formCreateMs);
+        report("titleTicks", timing.ticks);
+        report("titleWorstTickErrorMs", timing.maxAbsError);
         QCoreApplication::exit(0);
     }
 
-    bool m_endAtFirstFrame;
     FirstFrameWatch m_firstFrame;
     TimerEventClock m_clock;
     double m_formCreateMs = -1;
@@ -85,10 +70,9 @@ private:
 };
 
 void installProbe() {
-    Report::put("applicationMs", millisecondsSinceSpawn().value_or(-1));
-    const char* mode = std::getenv("ZUNBARIO_PROBE");
-    const bool endAtFirstFrame = mode != nullptr && std::strcmp(mode, "startup") == 0;
-    new ProgramProbe(endAtFirstFrame, QCoreApplication::instance());
+    report("applicationMs", millisecondsSinceSpawn());
+    const bool endAtFirstFrame = qgetenv("ZUNBARIO_PROBE") == "startup";
+    new ProgramProbe(endAtFirstFrame);
 }
 
 } // namespace

@@ -1,43 +1,63 @@
 #!/bin/sh
-# Runs the game's benchmarks from a build folder and prints one table.
-#   bench/run.sh [BUILD] [--full]
-# The window is measured under Qt's offscreen platform unless BENCH_PLATFORM=xvfb asks for a
-# virtual X server of the bench's own. --full waits for a whole level of real 500 ms ticks.
+# Measures the game's figures and prints one table.
+#   bench/run.sh [BUILD] [--full] [more ctest options, such as -R PlayClock]
+# Each figure is a test labelled perf, measured in the file named under it in the table. They run
+# one at a time; each prints its row, gathered here. BENCH_PLATFORM=xvfb measures under a virtual
+# X server instead of Qt's offscreen platform; --full waits for a whole level of 500 ms ticks.
 set -eu
 
 build=${1:-build}
 [ $# -gt 0 ] && shift
-bench="$build/bench/zunbario_bench"
-if [ ! -x "$bench" ]; then
-    echo "bench: $bench is missing; build it with: cmake --build $build --target benchmarks" >&2
-    exit 1
+if [ "${1:-}" = --full ]; then
+    BENCH_FULL_LEVEL=1
+    export BENCH_FULL_LEVEL
+    shift
 fi
+rows=$(mktemp)
+trap 'rm -f "$rows"' EXIT INT TERM
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+status=0
+BENCH_ROWS=$rows ctest --test-dir "$build" -L perf --output-on-failure "$@" >&2 || status=$?
+
+echo "ズンバリオ benchmarks: Qt platform ${BENCH_PLATFORM:-offscreen}, $(nproc) processors, load $load before the run"
+sort -t "$(printf '\t')" -k2,2n "$rows" | awk -F '\t' '
+BEGIN {
+    n = split("Figure\tGoal\tMeasured\tBaseline (same run)\tVerdict", heading, "\t")
+    for (c = 1; c <= 5; c++) cell[1, c] = heading[c]
+    n = 1
 }
-trap cleanup EXIT INT TERM
-
-if [ "${BENCH_PLATFORM:-offscreen}" = xvfb ]; then
-    display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-    xvfb_pid=$!
-    tries=0
-    while [ ! -s "$display_file" ] && [ $tries -lt 100 ]; do
-        sleep 0.1
-        tries=$((tries + 1))
-    done
-    DISPLAY=:$(cat "$display_file")
-    rm -f "$display_file"
-    export DISPLAY
-    QT_QPA_PLATFORM=xcb
-else
-    QT_QPA_PLATFORM=offscreen
+{ n++; for (c = 1; c <= 5; c++) cell[n, c] = $(c + 1) }
+END {
+    for (r = 1; r <= n; r++) {
+        height[r] = 1
+        for (c = 1; c <= 5; c++) {
+            k = split(cell[r, c], part, /\\n/)
+            if (k > height[r]) height[r] = k
+            for (i = 1; i <= k; i++) {
+                text[r, c, i] = part[i]
+                if (length(part[i]) > width[c]) width[c] = length(part[i])
+            }
+        }
+    }
+    rule = "+"
+    for (c = 1; c <= 5; c++) {
+        dashes = ""
+        for (i = 0; i < width[c] + 2; i++) dashes = dashes "-"
+        rule = rule dashes "+"
+    }
+    print rule
+    for (r = 1; r <= n; r++) {
+        for (i = 1; i <= height[r]; i++) {
+            line = "|"
+            for (c = 1; c <= 5; c++) line = line sprintf(" %-" width[c] "s |", text[r, c, i])
+            print line
+        }
+        print rule
+    }
+}'
+echo "Every test's output, with each tick and press: $build/Testing/Temporary/LastTest.log"
+if [ "$status" -ne 0 ]; then
+    echo "Some figures could not be measured: the failed tests above say why." >&2
 fi
-export QT_QPA_PLATFORM
-
-"$bench" "$@"
+exit "$status"

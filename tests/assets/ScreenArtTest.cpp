@@ -1,10 +1,10 @@
 // The real program under Xvfb: the monsters and the strange hammer on the field during play, and
 // the about box in its green, checked by the colours of a screenshot.
 
+#include "PlayerFolder.h"
 #include "X11Session.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -39,18 +39,6 @@ bool dialogGreen(QRgb c) {
     return qRed(c) == 0 && qGreen(c) == 128 && qBlue(c) == 0;
 }
 
-bool copyPlayerFolder(const QString& to) {
-    const QDir from(QStringLiteral(ZUNBARIO_PLAYER_FOLDER));
-    const QDir target(to);
-    if (!QFile::copy(QStringLiteral(ZUNBARIO_PROGRAM), target.filePath("zunbario")) ||
-        !target.mkpath("data"))
-        return false;
-    const QDir data(from.filePath("data"));
-    for (const QString& name : data.entryList({"*.cur", "*.wav"}))
-        QFile::copy(data.filePath(name), target.filePath("data/" + name));
-    return true;
-}
-
 void pressKey(std::uint32_t window, const char* key) {
     X11Session::run("xdotool", {"windowfocus", "--sync", QString::number(window)});
     X11Session::run("xdotool", {"key", key});
@@ -60,7 +48,7 @@ void pressKey(std::uint32_t window, const char* key) {
 
 TEST(ScreenArt, MonstersAndHammerDuringPlayAndTheGreenAboutBox) {
     QTemporaryDir folder;
-    ASSERT_TRUE(copyPlayerFolder(folder.path()));
+    ASSERT_TRUE(copyPlayerFolder(folder.path(), {ZUNBARIO_PROGRAM}));
     QProcess program;
     program.setWorkingDirectory(QDir::tempPath());
     program.start(folder.filePath("zunbario"), {});

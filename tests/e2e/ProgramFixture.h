@@ -1,9 +1,9 @@
 #pragma once
 
+#include "PlayerFolder.h"
 #include "X11Session.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,22 +29,6 @@ inline int countPixels(const QImage& screen, QPoint field, QRect area, bool (*te
     return count;
 }
 
-// The player's folder, copied: the program runs from there, so the build's record files are
-// never read or written.
-inline bool copyPlayerFolder(const QString& to) {
-    const QDir from(QStringLiteral(ZUNBARIO_PLAYER_FOLDER));
-    QDir target(to);
-    if (!QFile::copy(QStringLiteral(ZUNBARIO_PROGRAM), target.filePath(QStringLiteral("zunbario"))))
-        return false;
-    target.mkdir(QStringLiteral("data"));
-    const QDir data(from.filePath(QStringLiteral("data")));
-    for (const QString& name : data.entryList({QStringLiteral("*.cur"), QStringLiteral("*.wav")}))
-        QFile::copy(data.filePath(name), target.filePath(QStringLiteral("data/") + name));
-    QFile::copy(from.filePath(QStringLiteral("Zintok.html")),
-                target.filePath(QStringLiteral("Zintok.html")));
-    return true;
-}
-
 inline bool isYellow(QRgb c) {
     return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80;
 }
@@ -56,7 +40,7 @@ protected:
     virtual void prepareFolder() {}
 
     void SetUp() override {
-        ASSERT_TRUE(copyPlayerFolder(m_folder.path()));
+        ASSERT_TRUE(copyPlayerFolder(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
         prepareFolder();
         m_program.setWorkingDirectory(QDir::tempPath());
         m_program.start(m_folder.filePath(QStringLiteral("zunbario")), {});

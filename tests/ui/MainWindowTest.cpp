@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
+#include "PaintRecorder.h"
 #include "WindowTestSupport.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,19 +23,6 @@ QStringList captions(const QList<QAction*>& actions) {
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
-
-// Collects the regions the field repaints.
-class PaintRecorder : public QObject {
-public:
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
 
 } // namespace
 
@@ -127,16 +114,18 @@ TEST_F(WindowTest, PlayTickRepaintsOnlyWhatChanged) {
     ASSERT_TRUE(game().state().Playing);
     QTest::qWait(20);
 
-    PaintRecorder recorder;
-    window().field().installEventFilter(&recorder);
-    window().tick(); // the clock still reads 60
-    window().tick();
-    QTest::qWait(20);
-    window().field().removeEventFilter(&recorder);
+    QRegion painted;
+    {
+        PaintRecorder recorder(window().field());
+        window().tick(); // the clock still reads 60
+        window().tick();
+        QTest::qWait(20);
+        painted = recorder.painted();
+    }
 
     // The second tick only rewrites the clock.
-    EXPECT_FALSE(recorder.painted.isEmpty());
-    EXPECT_TRUE(QRect(40, 16, 33, 33).contains(recorder.painted.boundingRect()));
+    EXPECT_FALSE(painted.isEmpty());
+    EXPECT_TRUE(QRect(40, 16, 33, 33).contains(painted.boundingRect()));
 }
 
 TEST_F(WindowTest, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
@@ -146,12 +135,14 @@ TEST_F(WindowTest, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
 
     // No event is processed between the ticks and the check: the clock's change was painted by
     // the tick itself.
-    PaintRecorder recorder;
-    window().field().installEventFilter(&recorder);
-    window().tick();
-    window().tick();
-    window().field().removeEventFilter(&recorder);
-    EXPECT_TRUE(recorder.painted.intersects(QRect(40, 16, 33, 33)));
+    QRegion painted;
+    {
+        PaintRecorder recorder(window().field());
+        window().tick();
+        window().tick();
+        painted = recorder.painted();
+    }
+    EXPECT_TRUE(painted.intersects(QRect(40, 16, 33, 33)));
 }
 
 TEST_F(WindowTest, ClosingInTheReadyPhaseAsksNothing) {

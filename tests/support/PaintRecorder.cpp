@@ -1,11 +1,16 @@
 #include "PaintRecorder.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPaintEvent>
 #include <QWidget>
 
-PaintRecorder::PaintRecorder(QWidget& widget) : QObject(&widget), m_widget(widget) {
+PaintRecorder::PaintRecorder(QWidget& widget) : m_widget(widget) {
     m_widget.installEventFilter(this);
+}
+
+PaintRecorder::~PaintRecorder() {
+    m_widget.removeEventFilter(this);
 }
 
 void PaintRecorder::clear() {

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QRegion>
 
 class QWidget;
 
-// Records what one widget paints: the region of every paint event and the time spent painting
-// it, from the paint event's arrival to its return.
+// Records what one widget paints while the recorder lives: the region of every paint event and
+// the time spent painting it, from the paint event's arrival to its return.
 class PaintRecorder : public QObject {
 public:
     explicit PaintRecorder(QWidget& widget);
+    ~PaintRecorder() override;
 
     // Forgets what was recorded so far.
     void clear();

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "WindowTestSupport.h"
+
+#include <QStringList>
+#include <map>
+#include <source_location>
+#include <string>
+
+// What every figure's test shares: its row of the table, the children it starts and the real
+// main window it measures in.
+
+// A row of the table `make bench` prints. A cell may hold several lines. The verdict is the
+// bench's judgement of the goal, never a test failure: a busy machine fails no test.
+struct Row {
+    std::string figure;
+    std::string goal;
+    std::string measured;
+    std::string baseline;
+    bool met = false;
+};
+
+// Prints the row as one line, "bench-row" and its cells separated by tabs, each line break a
+// literal \n; the file that measured it goes with it. When BENCH_ROWS names a file, the line is
+// added to it too, for bench/run.sh to gather.
+void printRow(const Row& row, std::source_location where = std::source_location::current());
+
+std::string fixed(double value, int decimals);
+std::string megabytes(double kilobytes);
+// The machine's load average over the last minute, per processor.
+double loadPerProcessor();
+
+// What a child reported with report(), one value per key; empty when it did not end well.
+struct Reports {
+    bool ok = false;
+    std::map<std::string, double> values;
+
+    bool has(std::initializer_list<const char*> keys) const;
+    double operator[](const std::string& key) const;
+};
+
+// Runs a program to its end with a few more environment variables ("NAME=value"), its errors
+// going to ours. BENCH_SPAWN_NS carries the steady clock's reading just before it starts.
+Reports runChild(const QString& program, const QStringList& arguments,
+                 const QStringList& environment = {}, int timeoutMs = 60000);
+
+// The real main window over a player's folder with the build's cursors, sounds and help file.
+// Like every window test it gets no tick of its real timer until a figure hands the timer back.
+class BenchWindow : public WindowTest {
+protected:
+    void prepareFolder() override;
+    void SetUp() override;
+
+    // Runs the event loop alone for a while, so that what was just done has settled.
+    static void settle(int ms);
+    // Lets the real timer tick the game, as it does for the player.
+    void useRealTimer() { m_realTicks.reset(); }
+    void pressSpace() { pressKey(Qt::Key_Space); }
+};

@@ -1,0 +1,83 @@
+// Figure 6, start-up and peak memory of the real program against a window with a Japanese label
+// (Baseline.cpp). Start-up is the time from spawning the process to the field's first frame on
+// screen (ProgramProbe.cpp), median of 7; the two programs take turns, so a busy moment of the
+// machine falls on both alike. Peak memory is the peak resident memory of zunbario itself,
+// unchanged, through its whole title, read from the kernel just before it is asked to end.
+
+#include "Figure.h"
+#include "Measures.h"
+#include "PlayerFolder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int Runs = 7;
+constexpr double Ratio = 1.3;
+// Long enough for the whole title and the records read at its end.
+constexpr int WholeTitleMs = 4500;
+
+// The process's peak resident memory (VmHWM) in kilobytes, while it runs.
+double peakResidentKbOf(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const auto found =
+        QRegularExpression(QStringLiteral("VmHWM:\\s*(\\d+) kB")).match(status.readAll());
+    return found.hasMatch() ? found.captured(1).toDouble() : 0;
+}
+
+} // namespace
+
+TEST(Startup, FirstFrameAndPeakMemoryAgainstALabelWindow) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(copyPlayerFolder(
+        folder.path(), {QStringLiteral(ZUNBARIO_PROBE), QStringLiteral(ZUNBARIO_PROGRAM)}));
+    std::vector<double> gameStart, gameMade, gameFramePeak, labelStart, labelMade, labelPeak;
+    for (int i = 0; i < Runs; ++i) {
+        const Reports game = runChild(folder.filePath(QStringLiteral("zunbario_probe")), {},
+                                      {QStringLiteral("ZUNBARIO_PROBE=startup")});
+        const Reports label =
+            runChild(QStringLiteral(ZUNBARIO_BASELINE), {QStringLiteral("label")});
+        ASSERT_TRUE(game.has({"firstFrameMs", "applicationMs", "firstFramePeakKb"}) &&
+                    game["firstFrameMs"] >= 0);
+        ASSERT_TRUE(label.has({"firstFrameMs", "applicationMs", "peakKb"}));
+        gameStart.push_back(game["firstFrameMs"]);
+        gameMade.push_back(game["applicationMs"]);
+        gameFramePeak.push_back(game["firstFramePeakKb"]);
+        labelStart.push_back(label["firstFrameMs"]);
+        labelMade.push_back(label["applicationMs"]);
+        labelPeak.push_back(label["peakKb"]);
+    }
+
+    // The program itself through its title into the Ready phase; then it is asked to end, as
+    // closing would not ask there either.
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(folder.filePath(QStringLiteral("zunbario")), {});
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_FALSE(program.waitForFinished(WholeTitleMs)) << "zunbario ended during its title";
+    const double gamePeak = peakResidentKbOf(program.processId());
+    program.terminate();
+    program.waitForFinished();
+    ASSERT_GT(gamePeak, 0);
+
+    const double startRatio = median(gameStart) / median(labelStart);
+    const double memoryRatio = gamePeak / median(labelPeak);
+    printRow({"6 Start-up and\npeak memory",
+              "process start to first\npainted frame, and peak\nresident memory: each\nwithin "
+              "1.3 x baseline",
+              "first frame " + fixed(median(gameStart), 1) + " ms (median of 7), " +
+                  fixed(startRatio, 2) + " x\n  (application made at " +
+                  fixed(median(gameMade), 1) + " ms)\npeak " + megabytes(gamePeak) +
+                  " (zunbario through its title), " + fixed(memoryRatio, 2) + " x\n  " +
+                  megabytes(median(gameFramePeak)) + " at its first frame",
+              "label window: first frame\n  " + fixed(median(labelStart), 1) +
+                  " ms (application made at " + fixed(median(labelMade), 1) + " ms),\n  peak " +
+                  megabytes(median(labelPeak)),
+              startRatio <= Ratio && memoryRatio <= Ratio});
+}
