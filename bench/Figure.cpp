@@ -3,17 +3,27 @@
 #include "Measures.h"
 #include "PlayerFolder.h"
 
-#include <QProcess>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
+#include <poll.h>
+#include <spawn.h>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+extern char** environ;
+
 namespace {
+
+// A child that takes longer than this has hung.
+constexpr double GiveUpMs = 60000;
 
 std::string escaped(const std::string& cell) {
     std::string text;
@@ -64,25 +74,68 @@ double Reports::operator[](const std::string& key) const {
 }
 
 Reports runChild(const QString& program, const QStringList& arguments,
-                 const QStringList& environment, int timeoutMs) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+                 const QStringList& environment, int endAfterMs) {
+    std::vector<std::string> strings{program.toStdString()};
+    for (const QString& argument : arguments)
+        strings.push_back(argument.toStdString());
+    const std::size_t argumentCount = strings.size();
+    for (char** variable = environ; *variable != nullptr; ++variable)
+        strings.emplace_back(*variable);
     for (const QString& variable : environment)
-        variables.insert(variable.section(QLatin1Char('='), 0, 0),
-                         variable.section(QLatin1Char('='), 1));
-    variables.insert(QStringLiteral("BENCH_SPAWN_NS"),
-                     QString::number(steadyNowMs() * 1e6, 'f', 0));
-    child.setProcessEnvironment(variables);
-    child.start(program, arguments);
-    Reports reports;
-    if (!child.waitForFinished(timeoutMs)) {
-        child.kill();
-        child.waitForFinished();
-        return reports;
+        strings.push_back(variable.toStdString());
+    std::vector<char*> argv, envp;
+    for (std::size_t i = 0; i < strings.size(); ++i)
+        (i < argumentCount ? argv : envp).push_back(strings[i].data());
+    argv.push_back(nullptr);
+
+    // The child's reports come through a pipe; its errors go to ours.
+    int output[2];
+    if (pipe2(output, O_CLOEXEC) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    const double startedMs = steadyNowMs();
+    std::string spawnedAt = "BENCH_SPAWN_NS=" + fixed(startedMs * 1e6, 0);
+    envp.push_back(spawnedAt.data());
+    envp.push_back(nullptr);
+    pid_t pid = -1;
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+
+    std::string text;
+    bool stopped = false, killed = false;
+    while (error == 0) {
+        const double elapsed = steadyNowMs() - startedMs;
+        if (endAfterMs >= 0 && !stopped && elapsed >= endAfterMs) {
+            kill(pid, SIGTERM);
+            stopped = true;
+        }
+        if (elapsed >= GiveUpMs) {
+            kill(pid, SIGKILL);
+            killed = true;
+            break;
+        }
+        pollfd watch{output[0], POLLIN, 0};
+        if (poll(&watch, 1, 50) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t count = read(output[0], buffer, sizeof buffer);
+        if (count <= 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(count));
     }
-    reports.ok = child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
-    std::istringstream lines(child.readAllStandardOutput().toStdString());
+    close(output[0]);
+    Reports reports;
+    int status = 0;
+    rusage usage{};
+    if (error != 0 || wait4(pid, &status, 0, &usage) != pid)
+        return reports;
+    reports.ok = !killed && ((WIFEXITED(status) && WEXITSTATUS(status) == 0) ||
+                             (stopped && WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM));
+    reports.peakKb = static_cast<double>(usage.ru_maxrss);
+    std::istringstream lines(text);
     std::string key;
     double value = 0;
     while (lines >> key >> value)

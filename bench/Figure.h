@@ -30,19 +30,22 @@ std::string megabytes(double kilobytes);
 // The machine's load average over the last minute, per processor.
 double loadPerProcessor();
 
-// What a child reported with report(), one value per key; empty when it did not end well.
+// What a child reported with report(), one value per key, and its peak resident memory in
+// kilobytes from the kernel; not ok when it did not end well.
 struct Reports {
     bool ok = false;
     std::map<std::string, double> values;
+    double peakKb = 0;
 
     bool has(std::initializer_list<const char*> keys) const;
     double operator[](const std::string& key) const;
 };
 
-// Runs a program to its end with a few more environment variables ("NAME=value"), its errors
-// going to ours. BENCH_SPAWN_NS carries the steady clock's reading just before it starts.
-Reports runChild(const QString& program, const QStringList& arguments,
-                 const QStringList& environment = {}, int timeoutMs = 60000);
+// Runs a program with a few more environment variables ("NAME=value"), its errors going to
+// ours, to its end, or until it is asked to end (SIGTERM) after `endAfterMs`, which counts as a
+// good end. BENCH_SPAWN_NS carries the steady clock's reading just before it starts.
+Reports runChild(const QString& program, const QStringList& arguments = {},
+                 const QStringList& environment = {}, int endAfterMs = -1);
 
 // The real main window over a player's folder with the build's cursors, sounds and help file.
 // Like every window test it gets no tick of its real timer until a figure hands the timer back.

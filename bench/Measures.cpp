@@ -64,12 +64,6 @@ double millisecondsSinceSpawn() {
     return spawned == nullptr ? -1 : steadyNowMs() - std::strtod(spawned, nullptr) / 1e6;
 }
 
-double peakResidentKb() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss);
-}
-
 void report(const char* key, double value) {
     std::printf("%s %.6f\n", key, value);
     std::fflush(stdout);

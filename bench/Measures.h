@@ -15,8 +15,6 @@ double steadyNowMs();
 // Milliseconds since the parent started this process, from the steady clock's reading it passed
 // down in BENCH_SPAWN_NS; -1 when the process was started some other way.
 double millisecondsSinceSpawn();
-// The process's peak resident memory so far, in kilobytes.
-double peakResidentKb();
 
 // One "key value" line on standard output, flushed at once, for the parent to read.
 void report(const char* key, double value);

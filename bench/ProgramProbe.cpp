@@ -26,7 +26,6 @@ public:
               },
               [endAtFirstFrame] {
                   report("firstFrameMs", millisecondsSinceSpawn());
-                  report("firstFramePeakKb", peakResidentKb());
                   if (endAtFirstFrame)
                       QCoreApplication::exit(0);
               }) {
