@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "Texts.h"
 
 #include <QApplication>
 
@@ -6,7 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application's own name, shown by the desktop beside the window. It is not a display
     // name, which Qt would append to every window's caption.
-    QApplication::setApplicationName(QStringLiteral("ズンバリオ"));
+    QApplication::setApplicationName(QString::fromUtf8(Texts::Caption));
 
     MainWindow window(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     QApplication::setWindowIcon(window.pictures().windowIcon());

@@ -6,12 +6,16 @@
 #include "Random.h"
 #include "Scene.h"
 
+#include <cstdint>
 #include <string>
+
+struct TitleLine;
 
 // The game: its state, its elements and the handlers of every event the main window receives.
 // The window turns Qt events into these calls and paints the scene; the game knows no toolkit.
 // The handlers are grouped in files by subject: title, level, hammer, celebration, hammer mode
-// and saving.
+// and saving. Handlers and the game's own operations (PlaceMonsters, StopPlay, SwingHammer, ...)
+// keep the PascalCase names the game's design gives them; everything else is camelCase.
 class Game {
 public:
     // `appDir` is the program's folder with a trailing separator.
@@ -20,7 +24,6 @@ public:
     const GameState& state() const { return m_state; }
     const Scene& scene() const { return m_scene; }
     Scene& scene() { return m_scene; }
-    Random& random() { return m_random; }
 
     // Start-up and the timer.
     void FormCreate();
@@ -43,7 +46,8 @@ public:
     void mouseReleased(MouseButton button);
     void mouseLost();
 
-    // Menu commands.
+    // Menu commands, and the command chosen from the menu bar routed to its handler.
+    void menuChosen(MenuItem item);
     void N2Click() { chooseHammerMode(MenuItem::N2, 0); }
     void N3Click() { chooseHammerMode(MenuItem::N3, 1); }
     void N4Click() { chooseHammerMode(MenuItem::N4, 2); }
@@ -57,6 +61,7 @@ public:
 private:
     // Title (GameTitle.cpp).
     void titleStep();
+    void bounceTitleLine(const TitleLine& line, std::int32_t& speed);
     void endTitle();
 
     // Level flow (GameLevel.cpp).
@@ -73,6 +78,12 @@ private:
     void setPlayCursor();
     int currentHighScore() const { return m_state.HighScores.at(modeIndex()); }
     std::size_t modeIndex() const { return static_cast<std::size_t>(m_state.HammerMode); }
+
+    // The top of the client area in screen coordinates: the window's outer rectangle less the
+    // client area's height, which leaves the caption, the frame and the menu bar above it.
+    int clientTop(const Rect& window) const {
+        return window.top + window.height - m_platform.clientHeight();
+    }
 
     // Hammers and hits (GameHammer.cpp).
     void monsterPressed(int index);

@@ -31,6 +31,10 @@ inline constexpr int target(int level, int hammerMode) {
 // The high scores of a fresh installation: each mode's last target.
 inline constexpr std::array<int, 3> DefaultHighScores{320, 190, 190};
 
+// Within this many pixels of the window's edge the strange hammer jumps to the opposite side,
+// this far from that side's edge.
+inline constexpr int HammerEdgeMargin = 5;
+
 // Monsters' top-left corners lie within x 10..549, y 10..399, more than 100 px apart.
 inline constexpr int MonsterAreaLeft = 10;
 inline constexpr int MonsterAreaTop = 10;

@@ -68,14 +68,12 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
     connect(m_field, &FieldWidget::mousePressed, this,
             [this](QPoint p, QPoint screen, Qt::MouseButton b) {
-                m_platform->setEventPointer(screen);
+                const QtPlatform::EventPointer pointer(*m_platform, screen);
                 run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
-                m_platform->setEventPointer(std::nullopt);
             });
     connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen, bool left) {
-        m_platform->setEventPointer(screen);
+        const QtPlatform::EventPointer pointer(*m_platform, screen);
         run([&] { m_game->mouseMoved({p.x(), p.y()}, left); });
-        m_platform->setEventPointer(std::nullopt);
     });
     connect(m_field, &FieldWidget::mouseReleased, this,
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
@@ -103,31 +101,7 @@ void MainWindow::tick() {
 }
 
 void MainWindow::onMenuChosen(MenuItem item) {
-    run([this, item] {
-        switch (item) {
-        case MenuItem::N2:
-            m_game->N2Click();
-            break;
-        case MenuItem::N3:
-            m_game->N3Click();
-            break;
-        case MenuItem::N4:
-            m_game->N4Click();
-            break;
-        case MenuItem::N5:
-            m_game->N5Click();
-            break;
-        case MenuItem::Help2:
-            m_game->Help2Click();
-            break;
-        case MenuItem::N7:
-            m_game->N7Click();
-            break;
-        case MenuItem::N1:
-        case MenuItem::Help1:
-            break;
-        }
-    });
+    run([this, item] { m_game->menuChosen(item); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

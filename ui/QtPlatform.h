@@ -28,8 +28,20 @@ public:
     void setAboutBox(AboutBox* box) { m_about = box; }
     // While a mouse event is handled, the pointer is where that event puts it, in screen
     // coordinates: asking the window system would cost a round trip for each of the several
-    // reads a hammer movement makes. Reset to std::nullopt when the event is done.
-    void setEventPointer(std::optional<QPoint> screenPos) { m_eventPointer = screenPos; }
+    // reads a hammer movement makes. One EventPointer lives for the handling of one event.
+    class EventPointer {
+    public:
+        EventPointer(QtPlatform& platform, QPoint screenPos) : m_platform(platform) {
+            m_platform.m_eventPointer = screenPos;
+        }
+        ~EventPointer() { m_platform.m_eventPointer.reset(); }
+        EventPointer(const EventPointer&) = delete;
+        EventPointer& operator=(const EventPointer&) = delete;
+
+    private:
+        QtPlatform& m_platform;
+    };
+
     // Reads the game's sounds, once the window is on screen, so that reading them does not hold
     // up the first frame; a sound asked for before then reads them at once.
     void prepareSounds() { sounds(); }
