@@ -34,6 +34,10 @@ public:
     // One tick of Timer1, as the timer delivers it.
     void tick();
 
+    // A signal asked the program to end: it ends at once and waits for no answer. What closing
+    // would have offered to save is saved as if the answer were Yes.
+    void endWithoutAsking();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -46,6 +50,7 @@ private:
     void giveKeysBackToField();
     void selectMenuBar();
     void centreOnDesktop();
+    void closeWithoutAsking(bool quit);
 
     Pictures m_pictures;
     FieldWidget* m_field = nullptr;
@@ -55,4 +60,9 @@ private:
     std::unique_ptr<Game> m_game;
     // The desktop session already had the game's answer to closing: do not ask again.
     bool m_closeApproved = false;
+    // Handlers under way: more than none while one of them waits in a dialog.
+    int m_handlerDepth = 0;
+    // An end without asking that waits for the running handler to finish.
+    enum class PendingEnd { None, Save, Quit } m_pendingEnd = PendingEnd::None;
+    bool m_quitting = false;
 };
