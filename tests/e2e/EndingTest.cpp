@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <array>
 #include <csignal>
+#include <initializer_list>
 
 namespace {
 
@@ -27,10 +28,11 @@ protected:
 
     // Sends the signal and waits for the program to end by itself; how long it took goes into
     // the test's record, for the note, and is not judged here: a busy machine may be slow.
-    void endWith(int signalNumber) {
+    void endWith(std::initializer_list<int> signalNumbers) {
         QElapsedTimer took;
         took.start();
-        ASSERT_EQ(::kill(static_cast<pid_t>(m_program.processId()), signalNumber), 0);
+        for (const int signalNumber : signalNumbers)
+            ASSERT_EQ(::kill(static_cast<pid_t>(m_program.processId()), signalNumber), 0);
         ASSERT_TRUE(exitedCleanly()) << "the program did not end by itself";
         RecordProperty("msToEnd", static_cast<int>(took.elapsed()));
     }
@@ -61,27 +63,34 @@ protected:
 
 } // namespace
 
+// A second signal while the first is handled changes nothing: the file is written once, whole.
 TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
     startPlaying();
-    endWith(SIGTERM);
+    endWith({SIGTERM, SIGINT});
     expectInterruptedLevelOne();
+    EXPECT_EQ(QFileInfo(m_folder.filePath(QStringLiteral("data/record2.dat"))).size(), 32);
+    EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("data")))
+                  .entryList(QDir::Hidden | QDir::Files)
+                  .filter(QStringLiteral("unfinished"))
+                  .size(),
+              0);
 }
 
 TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
     startPlaying();
     X11Session::requestClose(m_window);
     ASSERT_TRUE(X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience).has_value());
-    endWith(SIGHUP);
+    endWith({SIGHUP});
     expectInterruptedLevelOne();
 }
 
 TEST_F(EndingProgram, IntInTheReadyPhaseWritesNothing) {
     ASSERT_TRUE(waitForReadyPhase());
-    endWith(SIGINT);
+    endWith({SIGINT});
     EXPECT_FALSE(savedGameExists());
 }
 
 TEST_F(EndingProgram, TermDuringTheTitleWritesNothing) {
-    endWith(SIGTERM);
+    endWith({SIGTERM});
     EXPECT_FALSE(savedGameExists());
 }
