@@ -82,3 +82,21 @@ TEST_F(ProgramInASession, AnInteractiveLogoutStillAsksAndNoSavesNothing) {
     EXPECT_TRUE(exitedCleanly());
     EXPECT_FALSE(savedGameExists());
 }
+
+// The session ends while the player looks at the menu's save question: the question goes away
+// as if closed from its frame, and the game is saved all the same.
+TEST_F(ProgramInASession, ASessionEndWithoutInteractionClosesAnOpenQuestionAndSaves) {
+    startPlaying();
+    X11Session::typeKeys(m_window, QStringLiteral("alt+k"));
+    ASSERT_TRUE(questionShown(Patience));
+    m_manager.endSession(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_manager.saveDone(); }, Patience));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return savedGameExists(); }, Patience));
+    const QByteArray saved = savedGame();
+    ASSERT_EQ(saved.size(), 32);
+    EXPECT_EQ(saved[8], 1) << "level 1";
+    EXPECT_EQ(saved[28], 0) << "resumed next time";
+
+    m_manager.die();
+    EXPECT_TRUE(exitedCleanly());
+}
