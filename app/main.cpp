@@ -1,3 +1,4 @@
+#include "EndSignals.h"
 #include "MainWindow.h"
 #include "Texts.h"
 
@@ -13,5 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(window.pictures().windowIcon());
     window.createAboutBox();
     window.show();
+    // TERM, HUP and INT end the game as a close would, without asking.
+    const EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, &window, &MainWindow::endWithoutAsking);
     return QApplication::exec();
 }

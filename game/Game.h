@@ -57,6 +57,10 @@ public:
 
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
+    // The game ends with nobody to answer (a signal, or a session end that allows no
+    // interaction): a game that closing would have offered to save is saved as if the answer
+    // were Yes; otherwise nothing is written. Never asks.
+    void closeWithoutAsking();
 
 private:
     // Title (GameTitle.cpp).
@@ -107,7 +111,11 @@ private:
     void WriteHighScores();
     void SaveGame();
     bool trySaveGame();
+    bool closeWouldAsk() const;
     void resumeAfterQuestion();
+    // Another copy of the game may have written the record files since this one read them.
+    void takeBetterScoresFromFile();
+    bool savedGameFileUnchanged() const;
     std::string path(const char* relative) const { return m_state.AppDir + relative; }
 
     Platform& m_platform;

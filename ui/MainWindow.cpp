@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -92,8 +93,15 @@ void MainWindow::createAboutBox() {
 }
 
 template <typename Handler> void MainWindow::run(Handler&& handler) {
+    ++m_handlerDepth;
     runHandler(*m_platform, std::forward<Handler>(handler));
+    --m_handlerDepth;
     m_field->repaintRects(m_game->scene().takeDirtyRects());
+    if (m_handlerDepth == 0 && m_pendingEnd != PendingEnd::None) {
+        const bool quit = m_pendingEnd == PendingEnd::Quit;
+        m_pendingEnd = PendingEnd::None;
+        closeWithoutAsking(quit);
+    }
 }
 
 void MainWindow::tick() {
@@ -132,9 +140,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::onSessionEnding(QSessionManager& manager) {
-    if (!manager.allowsInteraction())
+void MainWindow::endWithoutAsking() {
+    // A second signal while the first is handled changes nothing.
+    if (m_quitting)
         return;
+    m_quitting = true;
+    closeWithoutAsking(true);
+}
+
+void MainWindow::closeWithoutAsking(bool quit) {
+    m_platform->setUnattended(true);
+    m_closeApproved = true;
+    if (m_handlerDepth > 0) {
+        // A handler waits in one of its dialogs. The dialog closes as if from its frame, the
+        // handler finishes with that answer, and then the game is saved.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+                dialog->reject();
+        }
+        m_pendingEnd = quit ? PendingEnd::Quit : PendingEnd::Save;
+        return;
+    }
+    run([this] { m_game->closeWithoutAsking(); });
+    if (quit)
+        QApplication::quit();
+    else if (!m_quitting)
+        m_platform->setUnattended(false);
+}
+
+void MainWindow::onSessionEnding(QSessionManager& manager) {
+    // Nobody may be asked: the game is saved as if the answer were Yes, and the session manager
+    // ends the program when every program has saved.
+    if (!manager.allowsInteraction()) {
+        closeWithoutAsking(false);
+        return;
+    }
     bool canClose = false;
     run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
     manager.release();

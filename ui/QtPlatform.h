@@ -45,6 +45,10 @@ public:
     // Reads the game's sounds, once the window is on screen, so that reading them does not hold
     // up the first frame; a sound asked for before then reads them at once.
     void prepareSounds() { sounds(); }
+    // Once the game is ending with nobody to answer, no dialog is shown: a question takes the
+    // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
+    // to standard error.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
@@ -80,4 +84,5 @@ private:
     std::array<std::optional<QCursor>, 3> m_cursors;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;
+    bool m_unattended = false;
 };
