@@ -4,6 +4,7 @@
 #include "MouseRouter.h"
 #include "Platform.h"
 #include "Random.h"
+#include "Rules.h"
 #include "Scene.h"
 
 #include <cstdint>
@@ -48,9 +49,9 @@ public:
 
     // Menu commands, and the command chosen from the menu bar routed to its handler.
     void menuChosen(MenuItem item);
-    void N2Click() { chooseHammerMode(MenuItem::N2, 0); }
-    void N3Click() { chooseHammerMode(MenuItem::N3, 1); }
-    void N4Click() { chooseHammerMode(MenuItem::N4, 2); }
+    void N2Click() { chooseHammerMode(Rules::NormalOnly); }
+    void N3Click() { chooseHammerMode(Rules::StrangeOnly); }
+    void N4Click() { chooseHammerMode(Rules::RandomHammer); }
     void N5Click();
     void Help2Click();
     void N7Click();
@@ -100,7 +101,9 @@ private:
     void putOnOrbit(int index);
 
     // Hammer mode (GameHammerMode.cpp).
-    void chooseHammerMode(MenuItem item, int mode);
+    void chooseHammerMode(int mode);
+    // The Hammer menu's item that stands for a hammer mode.
+    static MenuItem menuItemOf(int mode);
     void ResetGame();
 
     // Records and saving (GameSaving.cpp).

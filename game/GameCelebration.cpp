@@ -40,7 +40,7 @@ void Game::gameClear() {
             tryWrite([this] { WriteHighScores(); });
             m_scene.show(ElementId::LabelNR);
             s.NewRecordShown = true;
-            if (s.HammerMode == 0) {
+            if (s.HammerMode == Rules::NormalOnly) {
                 m_platform.setTimerInterval(Rules::CelebrationInterval);
                 m_platform.setTimerEnabled(true);
             }
@@ -64,7 +64,8 @@ void Game::gameClear() {
     s.Score = 0;
     s.Level = 0;
 
-    if (s.HammerMode >= 1) {
+    // The monsters circle when the strange hammer plays; with the normal one the new record blinks.
+    if (s.HammerMode != Rules::NormalOnly) {
         for (int i = 0; i < 3; ++i) {
             s.OrbitAngles[static_cast<std::size_t>(i)] = 120 * i;
             putOnOrbit(i);
@@ -88,7 +89,7 @@ void Game::putOnOrbit(int index) {
 
 void Game::celebrationStep() {
     GameState& s = m_state;
-    if (s.HammerMode >= 1) {
+    if (s.HammerMode != Rules::NormalOnly) {
         for (int i = 0; i < 3; ++i) {
             auto& angle = s.OrbitAngles[static_cast<std::size_t>(i)];
             angle += Rules::OrbitStep;

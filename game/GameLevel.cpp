@@ -164,7 +164,7 @@ void Game::playStep() {
         for (const ElementId explosion : s.Explosions)
             m_scene.hide(explosion);
         s.MoveCounter = 0;
-        if (s.HammerMode == 2) {
+        if (s.HammerMode == Rules::RandomHammer) {
             // The pointer's last position is not refreshed: the strange hammer's first movement
             // after a switch makes up the pointer's whole travel.
             s.NormalHammerActive = m_random.next(2) != 0;

@@ -6,6 +6,7 @@
 #include "RecordFile.h"
 #include "RecordFolderLock.h"
 #include "Rules.h"
+#include "SavedGameRule.h"
 #include "StatusTexts.h"
 #include "Texts.h"
 
@@ -60,7 +61,7 @@ bool Game::offerSavedGame() {
         return false;
     }
     // A damaged or foreign file holds no game; it stays on disk as it is.
-    if (!m_state.SavedGame.holdsResumableGame())
+    if (!holdsResumableGame(m_state.SavedGame))
         return false;
     if (m_platform.confirm(Texts::ResumeQuestion, DialogButtons::YesNo) != Answer::Yes)
         return false;
@@ -78,11 +79,8 @@ void Game::restoreSavedGame() {
     s.Ticks = saved.ticks;
     s.ResumePending = saved.freshStart == 0;
     m_scene.setText(ElementId::LabelTime, StatusTexts::time(s.Ticks));
-    s.NormalHammerActive = s.HammerMode == 0;
-    const MenuItem checked = s.HammerMode == 0   ? MenuItem::N2
-                             : s.HammerMode == 1 ? MenuItem::N3
-                                                 : MenuItem::N4;
-    m_platform.setMenuChecked(checked, true);
+    s.NormalHammerActive = s.HammerMode == Rules::NormalOnly;
+    m_platform.setMenuChecked(menuItemOf(s.HammerMode), true);
 }
 
 void Game::WriteHighScores() {
