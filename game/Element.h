@@ -8,22 +8,22 @@
 // The main window's sixteen elements, in drawing order from bottom to top: a later element is
 // painted over an earlier one and is found first by the mouse.
 enum class ElementId : std::uint8_t {
-    LabelHighScore,
-    LabelLevel,
-    LabelTime,
-    LabelScore,
-    ImgBakuhatu2,
-    ImgBakuhatu1,
-    ImgBakuhatu0,
+    LabelHighScore, // the best score of the hammer mode in play
+    LabelLevel,     // the level's number
+    LabelTime,      // the seconds left in the level
+    LabelScore,     // the running score
+    ImgBakuhatu2,   // the explosion where monster 2 was hit
+    ImgBakuhatu1,   // the explosion where monster 1 was hit
+    ImgBakuhatu0,   // the explosion where monster 0 was hit
     ImgMonster2,
     ImgMonster0,
     ImgMonster1,
-    ImgBou,
-    Label1,
-    ImgTitle1,
-    ImgTitle2,
-    ImgRogo,
-    LabelNR,
+    ImgBou,    // the strange hammer's picture
+    Label1,    // the message: the start prompt, pause, a level's result
+    ImgTitle1, // the title's first line
+    ImgTitle2, // the title's second line
+    ImgRogo,   // the credit banner under the settled title
+    LabelNR,   // the new-record banner
 };
 inline constexpr int ElementCount = 16;
 

@@ -59,6 +59,32 @@ void Game::mouseLost() {
     m_mouse.lose();
 }
 
+void Game::menuChosen(MenuItem item) {
+    switch (item) {
+    case MenuItem::N2:
+        N2Click();
+        break;
+    case MenuItem::N3:
+        N3Click();
+        break;
+    case MenuItem::N4:
+        N4Click();
+        break;
+    case MenuItem::N5:
+        N5Click();
+        break;
+    case MenuItem::Help2:
+        Help2Click();
+        break;
+    case MenuItem::N7:
+        N7Click();
+        break;
+    case MenuItem::N1:
+    case MenuItem::Help1:
+        break; // drop-down menus: they only open
+    }
+}
+
 void Game::N7Click() {
     m_platform.showAbout();
 }

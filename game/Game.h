@@ -4,14 +4,19 @@
 #include "MouseRouter.h"
 #include "Platform.h"
 #include "Random.h"
+#include "Rules.h"
 #include "Scene.h"
 
+#include <cstdint>
 #include <string>
+
+struct TitleLine;
 
 // The game: its state, its elements and the handlers of every event the main window receives.
 // The window turns Qt events into these calls and paints the scene; the game knows no toolkit.
 // The handlers are grouped in files by subject: title, level, hammer, celebration, hammer mode
-// and saving.
+// and saving. Handlers and the game's own operations (PlaceMonsters, StopPlay, SwingHammer, ...)
+// keep the PascalCase names the game's design gives them; everything else is camelCase.
 class Game {
 public:
     // `appDir` is the program's folder with a trailing separator.
@@ -20,7 +25,6 @@ public:
     const GameState& state() const { return m_state; }
     const Scene& scene() const { return m_scene; }
     Scene& scene() { return m_scene; }
-    Random& random() { return m_random; }
 
     // Start-up and the timer.
     void FormCreate();
@@ -43,20 +47,26 @@ public:
     void mouseReleased(MouseButton button);
     void mouseLost();
 
-    // Menu commands.
-    void N2Click() { chooseHammerMode(MenuItem::N2, 0); }
-    void N3Click() { chooseHammerMode(MenuItem::N3, 1); }
-    void N4Click() { chooseHammerMode(MenuItem::N4, 2); }
+    // Menu commands, and the command chosen from the menu bar routed to its handler.
+    void menuChosen(MenuItem item);
+    void N2Click() { chooseHammerMode(Rules::NormalOnly); }
+    void N3Click() { chooseHammerMode(Rules::StrangeOnly); }
+    void N4Click() { chooseHammerMode(Rules::RandomHammer); }
     void N5Click();
     void Help2Click();
     void N7Click();
 
     // Asked before the window closes; false keeps it open.
     bool FormCloseQuery();
+    // The game ends with nobody to answer (a signal, or a session end that allows no
+    // interaction): a game that closing would have offered to save is saved as if the answer
+    // were Yes; otherwise nothing is written. Never asks.
+    void closeWithoutAsking();
 
 private:
     // Title (GameTitle.cpp).
     void titleStep();
+    void bounceTitleLine(const TitleLine& line, std::int32_t& speed);
     void endTitle();
 
     // Level flow (GameLevel.cpp).
@@ -74,6 +84,12 @@ private:
     int currentHighScore() const { return m_state.HighScores.at(modeIndex()); }
     std::size_t modeIndex() const { return static_cast<std::size_t>(m_state.HammerMode); }
 
+    // The top of the client area in screen coordinates: the window's outer rectangle less the
+    // client area's height, which leaves the caption, the frame and the menu bar above it.
+    int clientTop(const Rect& window) const {
+        return window.top + window.height - m_platform.clientHeight();
+    }
+
     // Hammers and hits (GameHammer.cpp).
     void monsterPressed(int index);
     void hitMonster(int index);
@@ -85,7 +101,9 @@ private:
     void putOnOrbit(int index);
 
     // Hammer mode (GameHammerMode.cpp).
-    void chooseHammerMode(MenuItem item, int mode);
+    void chooseHammerMode(int mode);
+    // The Hammer menu's item that stands for a hammer mode.
+    static MenuItem menuItemOf(int mode);
     void ResetGame();
 
     // Records and saving (GameSaving.cpp).
@@ -96,7 +114,11 @@ private:
     void WriteHighScores();
     void SaveGame();
     bool trySaveGame();
+    bool closeWouldAsk() const;
     void resumeAfterQuestion();
+    // Another copy of the game may have written the record files since this one read them.
+    void takeBetterScoresFromFile();
+    bool savedGameFileUnchanged() const;
     std::string path(const char* relative) const { return m_state.AppDir + relative; }
 
     Platform& m_platform;

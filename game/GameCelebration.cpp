@@ -3,11 +3,14 @@
 #include "FileError.h"
 #include "Game.h"
 #include "RecordFile.h"
+#include "RecordFolderLock.h"
 #include "Rules.h"
 #include "Texts.h"
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 void Game::gameClear() {
     GameState& s = m_state;
@@ -15,37 +18,54 @@ void Game::gameClear() {
     m_platform.playSound(path(Files::GameClearSound));
     m_platform.setMenuEnabled(MenuItem::N5, false);
 
-    if (s.HighScores.at(mode) < s.Score) {
-        s.HighScores[mode] = s.Score;
-        // A record that cannot be written is reported, and the game clear goes on: the player
-        // still sees the celebration and never drifts into a fifth level.
+    // Another copy of the game may be running on the same record files: while they are read
+    // again and replaced, it waits. Errors are shown once the lock is let go, since the error
+    // box waits for the player.
+    std::vector<std::string> errors;
+    const auto tryWrite = [&errors](auto&& write) {
         try {
-            WriteHighScores();
+            write();
         } catch (const FileError& error) {
-            m_platform.reportError(error.what());
+            errors.emplace_back(error.what());
         }
-        m_scene.show(ElementId::LabelNR);
-        s.NewRecordShown = true;
-        if (s.HammerMode == 0) {
-            m_platform.setTimerInterval(Rules::CelebrationInterval);
-            m_platform.setTimerEnabled(true);
+    };
+    {
+        const RecordFolderLock lock(path(Files::HighScores));
+        // A best score the other copy wrote in the meantime is kept, and counts against this one.
+        takeBetterScoresFromFile();
+        if (s.HighScores.at(mode) < s.Score) {
+            s.HighScores[mode] = s.Score;
+            // A record that cannot be written is reported, and the game clear goes on: the player
+            // still sees the celebration and never drifts into a fifth level.
+            tryWrite([this] { WriteHighScores(); });
+            m_scene.show(ElementId::LabelNR);
+            s.NewRecordShown = true;
+            if (s.HammerMode == Rules::NormalOnly) {
+                m_platform.setTimerInterval(Rules::CelebrationInterval);
+                m_platform.setTimerEnabled(true);
+            }
+        }
+
+        m_scene.setColor(ElementId::Label1, Colors::Magenta);
+        m_scene.setText(ElementId::Label1, Texts::GameClearMessage);
+        s.CelebrationPhase = true;
+
+        // A saved game of this mode is cancelled: the file keeps the final score with level 0,
+        // which is never offered. A game another copy saved since this one last read or wrote
+        // the file is not this one's to cancel.
+        if (recordFileExists(path(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
+            savedGameFileUnchanged()) {
+            s.Level = 0;
+            tryWrite([this] { SaveGame(); });
         }
     }
-
-    m_scene.setColor(ElementId::Label1, Colors::Magenta);
-    m_scene.setText(ElementId::Label1, Texts::GameClearMessage);
-    s.CelebrationPhase = true;
-
-    // A saved game of this mode is cancelled: the file keeps the final score with level 0,
-    // which is never offered.
-    if (recordFileExists(path(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode) {
-        s.Level = 0;
-        trySaveGame();
-    }
+    for (const std::string& error : errors)
+        m_platform.reportError(error);
     s.Score = 0;
     s.Level = 0;
 
-    if (s.HammerMode >= 1) {
+    // The monsters circle when the strange hammer plays; with the normal one the new record blinks.
+    if (s.HammerMode != Rules::NormalOnly) {
         for (int i = 0; i < 3; ++i) {
             s.OrbitAngles[static_cast<std::size_t>(i)] = 120 * i;
             putOnOrbit(i);
@@ -69,7 +89,7 @@ void Game::putOnOrbit(int index) {
 
 void Game::celebrationStep() {
     GameState& s = m_state;
-    if (s.HammerMode >= 1) {
+    if (s.HammerMode != Rules::NormalOnly) {
         for (int i = 0; i < 3; ++i) {
             auto& angle = s.OrbitAngles[static_cast<std::size_t>(i)];
             angle += Rules::OrbitStep;

@@ -1,6 +1,7 @@
 // The hammers: presses on monsters, the strange hammer's swing and its mirrored movement.
 
 #include "Game.h"
+#include "Rules.h"
 #include "StatusTexts.h"
 
 void Game::monsterPressed(int index) {
@@ -65,22 +66,22 @@ void Game::FormMouseMove() {
 
     // Near an edge of the window the hammer jumps to the opposite side and hides until the
     // next movement. Each rule reads the pointer afresh.
+    constexpr int m = Rules::HammerEdgeMargin;
     const Rect w = m_platform.windowRect();
-    const int clientTop = w.top + (w.height - m_platform.clientHeight());
-    if (m_platform.pointerPosition().x <= w.left + 5) {
-        m_scene.setLeft(ElementId::ImgBou, w.width - hammer.width - 5);
+    if (m_platform.pointerPosition().x <= w.left + m) {
+        m_scene.setLeft(ElementId::ImgBou, w.width - hammer.width - m);
         m_scene.hide(ElementId::ImgBou);
     }
-    if (m_platform.pointerPosition().x >= w.right() - 5) {
-        m_scene.setLeft(ElementId::ImgBou, 5);
+    if (m_platform.pointerPosition().x >= w.right() - m) {
+        m_scene.setLeft(ElementId::ImgBou, m);
         m_scene.hide(ElementId::ImgBou);
     }
-    if (m_platform.pointerPosition().y <= clientTop + 5) {
-        m_scene.setTop(ElementId::ImgBou, w.height - hammer.height - 5);
+    if (m_platform.pointerPosition().y <= clientTop(w) + m) {
+        m_scene.setTop(ElementId::ImgBou, w.height - hammer.height - m);
         m_scene.hide(ElementId::ImgBou);
     }
-    if (m_platform.pointerPosition().y >= w.bottom() - 5) {
-        m_scene.setTop(ElementId::ImgBou, 5);
+    if (m_platform.pointerPosition().y >= w.bottom() - m) {
+        m_scene.setTop(ElementId::ImgBou, m);
         m_scene.hide(ElementId::ImgBou);
     }
 }

@@ -1,18 +1,30 @@
 // The Hammer menu: choosing a mode restarts the game at level 1 with that mode's record.
 
 #include "Game.h"
+#include "Rules.h"
 #include "StatusTexts.h"
 
-void Game::chooseHammerMode(MenuItem item, int mode) {
-    if (m_platform.isMenuChecked(item))
+MenuItem Game::menuItemOf(int mode) {
+    switch (mode) {
+    case Rules::NormalOnly:
+        return MenuItem::N2;
+    case Rules::StrangeOnly:
+        return MenuItem::N3;
+    default:
+        return MenuItem::N4;
+    }
+}
+
+void Game::chooseHammerMode(int mode) {
+    if (m_platform.isMenuChecked(menuItemOf(mode)))
         return;
     // The question does not stop the timer: the title, the orbit and the blink go on behind it.
     if (m_platform.confirm(Texts::ModeChangeQuestion, DialogButtons::YesNo) != Answer::Yes)
         return;
     m_state.HammerMode = mode;
-    m_state.NormalHammerActive = mode == 0;
-    for (const MenuItem other : {MenuItem::N2, MenuItem::N3, MenuItem::N4})
-        m_platform.setMenuChecked(other, other == item);
+    m_state.NormalHammerActive = mode == Rules::NormalOnly;
+    for (int other = 0; other < Rules::HammerModeCount; ++other)
+        m_platform.setMenuChecked(menuItemOf(other), other == mode);
     ResetGame();
 }
 

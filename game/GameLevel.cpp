@@ -1,6 +1,7 @@
 // The level flow: start, pause and resume, the monsters' jumps, the clock and the level's end.
 
 #include "Game.h"
+#include "Layout.h"
 #include "Rules.h"
 #include "StatusTexts.h"
 #include "Texts.h"
@@ -14,7 +15,7 @@ void Game::FormKeyDown() {
         startOrResumeLevel();
 
     using enum ElementId;
-    m_scene.setTop(Label1, 152);
+    m_scene.setTop(Label1, MessageTop);
     for (const ElementId label : {LabelTime, LabelLevel, LabelScore, LabelHighScore})
         m_scene.show(label);
     for (const ElementId title : {ImgTitle1, ImgTitle2, ImgRogo})
@@ -104,28 +105,29 @@ void Game::PlaceMonsters() {
 }
 
 void Game::placeHammerOppositePointer() {
+    constexpr int m = Rules::HammerEdgeMargin;
     const Point p = m_platform.pointerPosition();
     const Rect w = m_platform.windowRect();
     const Rect hammer = m_scene.rect(ElementId::ImgBou);
-    const int clientTop = w.top + w.height - m_platform.clientHeight();
+    const int top0 = clientTop(w);
     m_state.PrevCursorX = p.x;
     m_state.PrevCursorY = p.y;
 
     int left = hammer.left;
-    if (w.left + 5 < p.x && p.x < w.right() - 5)
+    if (w.left + m < p.x && p.x < w.right() - m)
         left = w.width - (p.x - w.left);
-    if (p.x <= w.left + 5)
-        left = w.width - hammer.width - 5;
-    if (p.x >= w.right() - 5)
-        left = 5;
+    if (p.x <= w.left + m)
+        left = w.width - hammer.width - m;
+    if (p.x >= w.right() - m)
+        left = m;
 
     int top = hammer.top;
-    if (clientTop + 5 < p.y && p.y < w.bottom() - 5)
+    if (top0 + m < p.y && p.y < w.bottom() - m)
         top = w.height - (p.y - w.top);
-    if (p.y <= clientTop + 5)
-        top = w.height - hammer.height - 5;
-    if (p.y >= w.bottom() - 5)
-        top = 5;
+    if (p.y <= top0 + m)
+        top = w.height - hammer.height - m;
+    if (p.y >= w.bottom() - m)
+        top = m;
 
     m_scene.moveTo(ElementId::ImgBou, {left, top});
     m_scene.show(ElementId::ImgBou);
@@ -162,7 +164,7 @@ void Game::playStep() {
         for (const ElementId explosion : s.Explosions)
             m_scene.hide(explosion);
         s.MoveCounter = 0;
-        if (s.HammerMode == 2) {
+        if (s.HammerMode == Rules::RandomHammer) {
             // The pointer's last position is not refreshed: the strange hammer's first movement
             // after a switch makes up the pointer's whole travel.
             s.NormalHammerActive = m_random.next(2) != 0;

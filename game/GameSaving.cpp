@@ -4,11 +4,15 @@
 #include "FileError.h"
 #include "Game.h"
 #include "RecordFile.h"
+#include "RecordFolderLock.h"
 #include "Rules.h"
+#include "SavedGameRule.h"
 #include "StatusTexts.h"
 #include "Texts.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -57,7 +61,7 @@ bool Game::offerSavedGame() {
         return false;
     }
     // A damaged or foreign file holds no game; it stays on disk as it is.
-    if (!m_state.SavedGame.holdsResumableGame())
+    if (!holdsResumableGame(m_state.SavedGame))
         return false;
     if (m_platform.confirm(Texts::ResumeQuestion, DialogButtons::YesNo) != Answer::Yes)
         return false;
@@ -75,11 +79,8 @@ void Game::restoreSavedGame() {
     s.Ticks = saved.ticks;
     s.ResumePending = saved.freshStart == 0;
     m_scene.setText(ElementId::LabelTime, StatusTexts::time(s.Ticks));
-    s.NormalHammerActive = s.HammerMode == 0;
-    const MenuItem checked = s.HammerMode == 0   ? MenuItem::N2
-                             : s.HammerMode == 1 ? MenuItem::N3
-                                                 : MenuItem::N4;
-    m_platform.setMenuChecked(checked, true);
+    s.NormalHammerActive = s.HammerMode == Rules::NormalOnly;
+    m_platform.setMenuChecked(menuItemOf(s.HammerMode), true);
 }
 
 void Game::WriteHighScores() {
@@ -101,14 +102,47 @@ void Game::SaveGame() {
     writeRecordFile(path(Files::SavedGame), bytes.data(), bytes.size());
 }
 
-bool Game::trySaveGame() {
+void Game::takeBetterScoresFromFile() {
+    const std::string file = path(Files::HighScores);
+    if (!recordFileExists(file))
+        return;
+    // A file that cannot be read now gives nothing to merge; the write that follows reports it.
+    HighScoreRecord onDisk = m_state.HighScoreBuffer;
     try {
-        SaveGame();
-        return true;
-    } catch (const FileError& error) {
-        m_platform.reportError(error.what());
-        return false;
+        readInto(file, onDisk);
+    } catch (const FileError&) {
+        return;
     }
+    for (std::size_t mode = 0; mode < m_state.HighScores.size(); ++mode)
+        m_state.HighScores[mode] = std::max(m_state.HighScores[mode], onDisk.scores[mode]);
+}
+
+bool Game::savedGameFileUnchanged() const {
+    // A file that cannot be read now is taken as unchanged, as a copy playing alone has always
+    // taken it.
+    SavedGameRecord onDisk = m_state.SavedGame;
+    try {
+        readInto(path(Files::SavedGame), onDisk);
+    } catch (const FileError&) {
+        return true;
+    }
+    return onDisk == m_state.SavedGame;
+}
+
+bool Game::trySaveGame() {
+    // The lock is let go before the error box, which waits for the player.
+    std::optional<FileError> failure;
+    {
+        const RecordFolderLock lock(path(Files::SavedGame));
+        try {
+            SaveGame();
+        } catch (const FileError& error) {
+            failure = error;
+        }
+    }
+    if (failure)
+        m_platform.reportError(failure->what());
+    return !failure;
 }
 
 void Game::N5Click() {
@@ -125,10 +159,15 @@ void Game::N5Click() {
         resumeAfterQuestion();
 }
 
+bool Game::closeWouldAsk() const {
+    const GameState& s = m_state;
+    return !(s.TitlePhase || m_scene.isVisible(ElementId::ImgTitle1) || s.CelebrationPhase ||
+             s.SavedByMenu);
+}
+
 bool Game::FormCloseQuery() {
     GameState& s = m_state;
-    if (s.TitlePhase || m_scene.isVisible(ElementId::ImgTitle1) || s.CelebrationPhase ||
-        s.SavedByMenu)
+    if (!closeWouldAsk())
         return true;
 
     m_platform.setTimerEnabled(false);
@@ -148,6 +187,16 @@ bool Game::FormCloseQuery() {
     if (s.Playing)
         resumeAfterQuestion();
     return false;
+}
+
+void Game::closeWithoutAsking() {
+    GameState& s = m_state;
+    if (!closeWouldAsk())
+        return;
+    m_platform.setTimerEnabled(false);
+    if (s.Playing)
+        s.ResumePending = true;
+    trySaveGame();
 }
 
 void Game::resumeAfterQuestion() {

@@ -1,8 +1,11 @@
 // The start-up and the bouncing title.
 
 #include "Game.h"
+#include "Layout.h"
 #include "Rules.h"
 #include "Texts.h"
+
+#include <algorithm>
 
 void Game::FormCreate() {
     m_state.AppDir = m_appDir;
@@ -12,10 +15,10 @@ void Game::FormCreate() {
     m_state.Explosions = {ElementId::ImgBakuhatu0, ElementId::ImgBakuhatu1,
                           ElementId::ImgBakuhatu2};
     m_platform.setCaption("");
-    m_scene.resize(ElementId::ImgTitle1, {40, 6});
-    m_scene.resize(ElementId::ImgTitle2, {48, 6});
-    m_state.TitleSpeed1 = -10;
-    m_state.TitleSpeed2 = +10;
+    m_scene.resize(TitleLine1.element, TitleLine1.start);
+    m_scene.resize(TitleLine2.element, TitleLine2.start);
+    m_state.TitleSpeed1 = TitleLine1.far < TitleLine1.home ? -TitleSpeed : TitleSpeed;
+    m_state.TitleSpeed2 = TitleLine2.far < TitleLine2.home ? -TitleSpeed : TitleSpeed;
     m_state.TitlePhase = true;
     // A mode change would stop the title's timer for good, so the Hammer menu waits for the end
     // of the title.
@@ -24,35 +27,30 @@ void Game::FormCreate() {
     m_platform.setTimerEnabled(true);
 }
 
+void Game::bounceTitleLine(const TitleLine& line, std::int32_t& speed) {
+    m_scene.setTop(line.element, m_scene.top(line.element) + speed);
+    const int top = m_scene.top(line.element);
+    const int upper = std::min(line.home, line.far);
+    const int lower = std::max(line.home, line.far);
+    if ((speed < 0 && top <= upper) || (speed > 0 && top >= lower)) {
+        speed = -speed;
+        const Rect r = m_scene.rect(line.element);
+        m_scene.resize(line.element, {r.width + line.growth.width, r.height + line.growth.height});
+    }
+    const int nowTop = m_scene.top(line.element);
+    const bool backHome = line.far < line.home ? nowTop >= line.home - TitleSettleSlack
+                                               : nowTop <= line.home + TitleSettleSlack;
+    if (m_scene.rect(line.element).width >= line.settledWidth && backHome) {
+        speed = 0;
+        m_scene.setTop(line.element, line.home);
+    }
+}
+
 void Game::titleStep() {
     using enum ElementId;
     GameState& s = m_state;
-
-    // The first line rises from 170 to 0 and falls back, growing at every turn.
-    m_scene.setTop(ImgTitle1, m_scene.top(ImgTitle1) + s.TitleSpeed1);
-    const int top1 = m_scene.top(ImgTitle1);
-    if ((s.TitleSpeed1 < 0 && top1 <= 0) || (s.TitleSpeed1 > 0 && top1 >= 170)) {
-        s.TitleSpeed1 = -s.TitleSpeed1;
-        const Rect r = m_scene.rect(ImgTitle1);
-        m_scene.resize(ImgTitle1, {r.width + 40, r.height + 6});
-    }
-    if (m_scene.rect(ImgTitle1).width >= 400 && m_scene.top(ImgTitle1) >= 165) {
-        s.TitleSpeed1 = 0;
-        m_scene.setTop(ImgTitle1, 170);
-    }
-
-    // The second line falls from 230 to 400 and rises back, growing at every turn.
-    m_scene.setTop(ImgTitle2, m_scene.top(ImgTitle2) + s.TitleSpeed2);
-    const int top2 = m_scene.top(ImgTitle2);
-    if ((s.TitleSpeed2 < 0 && top2 <= 230) || (s.TitleSpeed2 > 0 && top2 >= 400)) {
-        s.TitleSpeed2 = -s.TitleSpeed2;
-        const Rect r = m_scene.rect(ImgTitle2);
-        m_scene.resize(ImgTitle2, {r.width + 48, r.height + 6});
-    }
-    if (m_scene.rect(ImgTitle2).width >= 480 && m_scene.top(ImgTitle2) <= 235) {
-        s.TitleSpeed2 = 0;
-        m_scene.setTop(ImgTitle2, 230);
-    }
+    bounceTitleLine(TitleLine1, s.TitleSpeed1);
+    bounceTitleLine(TitleLine2, s.TitleSpeed2);
 
     // Both settle on the same tick; the settled picture is held for a hundred ticks.
     if (s.TitleSpeed1 == 0 && s.TitleSpeed2 == 0) {
@@ -73,13 +71,13 @@ void Game::endTitle() {
     m_platform.setTimerInterval(Rules::PlayInterval);
 
     if (!loadRecords()) {
-        m_state.HammerMode = 1;
+        m_state.HammerMode = Rules::StrangeOnly;
         m_state.NormalHammerActive = false;
-        m_platform.setMenuChecked(MenuItem::N3, true);
+        m_platform.setMenuChecked(menuItemOf(Rules::StrangeOnly), true);
     }
 
     m_scene.setText(ElementId::Label1, Texts::StartMessage);
-    m_scene.setTop(ElementId::Label1, 400);
+    m_scene.setTop(ElementId::Label1, StartMessageTop);
     m_scene.show(ElementId::Label1);
     m_state.TitlePhase = false;
     m_platform.setMenuEnabled(MenuItem::N1, true);

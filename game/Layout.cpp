@@ -45,7 +45,7 @@ std::array<Element, ElementCount> initialLayout() {
         picture(ImgMonster0, {56, 72, 50, 60}, Picture::Monster),
         picture(ImgMonster1, {296, 22, 50, 60}, Picture::Monster),
         picture(ImgBou, {288, 350, 32, 32}, Picture::Hammer, true),
-        label(Label1, {64, 152, 513, 145}, "", Colors::Yellow, 27, Align::Center, Fixed),
+        label(Label1, {64, MessageTop, 513, 145}, "", Colors::Yellow, 27, Align::Center, Fixed),
         picture(ImgTitle1, {60, 170, 44, 6}, Picture::Title1, true),
         picture(ImgTitle2, {60, 230, 48, 6}, Picture::Title2, true),
         picture(ImgRogo, {392, 328, 200, 43}, Picture::Credit),

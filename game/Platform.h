@@ -8,7 +8,17 @@
 
 enum class CursorIndex : std::uint8_t { Arrow = 0, Hammer = 1, Transparent = 2 };
 
-enum class MenuItem : std::uint8_t { N1, N2, N3, N4, N5, Help1, Help2, N7 };
+// The menu bar's items under the names the game's handlers know them by.
+enum class MenuItem : std::uint8_t {
+    N1,    // the Hammer menu
+    N2,    // normal hammer only
+    N3,    // strange hammer only
+    N4,    // normal and strange hammer at random
+    N5,    // save the game, right on the bar
+    Help1, // the Help menu
+    Help2, // the help
+    N7,    // the about box
+};
 
 enum class DialogButtons : std::uint8_t { YesNo, YesNoCancel };
 enum class Answer : std::uint8_t { Yes, No, Cancel };

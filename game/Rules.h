@@ -9,6 +9,16 @@ inline constexpr int TitleInterval = 10;        // ms per title tick
 inline constexpr int CelebrationInterval = 100; // ms per celebration tick
 inline constexpr int PlayInterval = 500;        // ms per play tick
 
+// The hammer modes, as the game state's int32 holds them; each has a high score of its own.
+inline constexpr int NormalOnly = 0;
+inline constexpr int StrangeOnly = 1;
+inline constexpr int RandomHammer = 2; // normal or strange, drawn at every jump
+inline constexpr int HammerModeCount = 3;
+
+// Nobody comes near a billion hits: a saved score above it is damage, and the hits still to come
+// would overflow it.
+inline constexpr int MaxScore = 1'000'000'000;
+
 inline constexpr int TicksPerLevel = 120; // 60 seconds
 inline constexpr int LastLevel = 4;
 inline constexpr int TitleHoldTicks = 100;
@@ -25,11 +35,15 @@ inline constexpr int jumpPeriod(int level) {
     return JumpPeriods.at(level - 1);
 }
 inline constexpr int target(int level, int hammerMode) {
-    return hammerMode == 0 ? NormalTargets.at(level - 1) : StrangeTargets.at(level - 1);
+    return hammerMode == NormalOnly ? NormalTargets.at(level - 1) : StrangeTargets.at(level - 1);
 }
 
 // The high scores of a fresh installation: each mode's last target.
-inline constexpr std::array<int, 3> DefaultHighScores{320, 190, 190};
+inline constexpr std::array<int, HammerModeCount> DefaultHighScores{320, 190, 190};
+
+// Within this many pixels of the window's edge the strange hammer jumps to the opposite side,
+// this far from that side's edge.
+inline constexpr int HammerEdgeMargin = 5;
 
 // Monsters' top-left corners lie within x 10..549, y 10..399, more than 100 px apart.
 inline constexpr int MonsterAreaLeft = 10;

@@ -2,6 +2,7 @@
 
 #include "FileError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <dirent.h>
@@ -34,11 +35,12 @@ private:
     int m_fd;
 };
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+constexpr std::size_t RandomSuffixLength = 6; // as mkostemp makes them
+
+bool isRandomSuffix(const std::string& text) {
+    return text.size() == RandomSuffixLength && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+           });
 }
 
 bool writeAll(int fd, const std::byte* data, std::size_t size) {
@@ -62,6 +64,19 @@ void syncFolder(const std::string& folder) {
 }
 
 } // namespace
+
+std::string recordFolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string temporaryFilePrefix(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    return "." + name + ".zunbario-unfinished-";
+}
 
 bool recordFileExists(const std::string& path) {
     struct stat st {};
@@ -89,14 +104,18 @@ std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size
 }
 
 void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size) {
-    const std::string folder = folderOf(path);
-    std::string temporary = path + ".XXXXXX";
+    const std::string folder = recordFolderOf(path);
+    std::string temporary = folder + "/" + temporaryFilePrefix(path) + "XXXXXX";
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.isOpen())
         throw FileError::cannotCreate(path);
 
-    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) &&
-                         ::fsync(file.get()) == 0 && file.close();
+    // The record is readable by everyone, as a file the player made would be. Filesystems
+    // without permissions (FAT and exFAT on a USB stick) refuse the change, and the file is
+    // saved all the same.
+    static_cast<void>(::fchmod(file.get(), 0644));
+    const bool written =
+        writeAll(file.get(), data, size) && ::fsync(file.get()) == 0 && file.close();
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         throw FileError::cannotCreate(path);
@@ -105,9 +124,8 @@ void writeRecordFile(const std::string& path, const std::byte* data, std::size_t
 }
 
 void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds) {
-    const std::string folder = folderOf(path);
-    const std::string prefix = path.substr(path.find_last_of('/') + 1) + ".";
-    constexpr std::size_t SuffixLength = 6; // as mkostemp makes them
+    const std::string folder = recordFolderOf(path);
+    const std::string prefix = temporaryFilePrefix(path);
 
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
@@ -115,8 +133,7 @@ void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds) {
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.size() != prefix.size() + SuffixLength ||
-            name.compare(0, prefix.size(), prefix) != 0)
+        if (!name.starts_with(prefix) || !isRandomSuffix(name.substr(prefix.size())))
             continue;
         const std::string candidate = folder + "/" + name;
         struct stat st {};

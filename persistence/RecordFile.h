@@ -12,13 +12,20 @@ bool recordFileExists(const std::string& path);
 // Throws FileError when the file cannot be opened or read.
 std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size_t capacity);
 
+// The folder a record file lies in.
+std::string recordFolderOf(const std::string& path);
+
 // Replaces the file with the given bytes. The bytes go to a temporary file in the same folder
 // which is flushed to disk and renamed over the old file, so an interrupted write leaves the old
 // file whole. Throws FileError when the file cannot be created.
 void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size);
 
-// Removes temporary files that an interrupted write of this record left behind: names of the
-// form "<file>.XXXXXX" untouched for longer than `minimumAgeSeconds`, so that a write still in
-// progress in another copy of the game keeps its file. Errors are ignored: a leftover file is
-// harmless.
+// The name, without its six random characters, of the temporary files a write of this record
+// uses: hidden and marked as the game's own, so that no player would give a file such a name.
+std::string temporaryFilePrefix(const std::string& path);
+
+// Removes temporary files that an interrupted write of this record left behind: exactly the
+// names writeRecordFile makes, untouched for longer than `minimumAgeSeconds`, so that a write
+// still in progress in another copy of the game keeps its file. Errors are ignored: a leftover
+// file is harmless.
 void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds = 60);

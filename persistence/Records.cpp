@@ -70,19 +70,3 @@ std::array<std::byte, SavedGameRecord::ByteSize> SavedGameRecord::toBytes() cons
 void SavedGameRecord::overwriteFrom(const std::byte* bytes, std::size_t count) {
     assign(*this, overwrite(words(*this), bytes, count));
 }
-
-bool SavedGameRecord::holdsResumableGame() const {
-    if (level <= 0)
-        return false;
-    // Anything else comes from a damaged or foreign file: resuming it would index the high
-    // scores out of range or begin a fifth level that has neither a period nor a target.
-    const bool modeKnown = hammerMode >= 0 && hammerMode <= 2;
-    const bool levelKnown = level <= 4 && !(level == 4 && freshStart != 0);
-    const bool ticksKnown = ticks >= 0 && ticks <= 120;
-    // Nobody comes near a billion hits: a larger score is damage, and the hits still to come
-    // would overflow it.
-    constexpr std::int32_t MaxScore = 1'000'000'000;
-    const bool scoresKnown =
-        score >= 0 && levelStartScore >= 0 && score <= MaxScore && levelStartScore <= MaxScore;
-    return modeKnown && levelKnown && ticksKnown && scoresKnown;
-}

@@ -32,7 +32,5 @@ struct SavedGameRecord {
     std::array<std::byte, ByteSize> toBytes() const;
     void overwriteFrom(const std::byte* bytes, std::size_t count);
 
-    // Whether the record holds a game this program could have written and can resume.
-    bool holdsResumableGame() const;
     friend bool operator==(const SavedGameRecord&, const SavedGameRecord&) = default;
 };

@@ -10,6 +10,8 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils libxcb1-dev openbox
   clang libclang-rt-dev
+  dosfstools fusefat
+  libsm-dev libice-dev
 )
 
 missing=()

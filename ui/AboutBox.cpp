@@ -1,6 +1,8 @@
 #include "AboutBox.h"
 
+#include "LabelText.h"
 #include "Pictures.h"
+#include "Texts.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -17,9 +19,7 @@ constexpr QSize ClientSize(356, 152);
 constexpr QPoint InitialPosition(251, 119);
 
 QFont gothic(int pixelSize, bool bold, bool italic, bool underline) {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = LabelText::font(Font{pixelSize, bold});
     font.setItalic(italic);
     font.setUnderline(underline);
     return font;
@@ -55,8 +55,8 @@ AboutBox::AboutBox(const Pictures& pictures, QWidget* parent)
     banner->setGeometry(QRect(QPoint(128, 82), pictures.logicalSize(Picture::Credit)));
     keepPointerMoves(banner);
 
-    keepPointerMoves(addLabel("Label1", QStringLiteral("ズンバリオ"), QRect(8, 16, 321, 25), Yellow,
-                              gothic(21, true, true, false)));
+    keepPointerMoves(addLabel("Label1", QString::fromUtf8(Texts::Caption), QRect(8, 16, 321, 25),
+                              Yellow, gothic(21, true, true, false)));
     m_link = addLabel("Label2", webPage().toString(), QRect(112, 124, 0, 0), LinkPurple,
                       gothic(16, false, false, true));
     m_link->adjustSize();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -68,14 +69,12 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
     connect(m_field, &FieldWidget::mousePressed, this,
             [this](QPoint p, QPoint screen, Qt::MouseButton b) {
-                m_platform->setEventPointer(screen);
+                const QtPlatform::EventPointer pointer(*m_platform, screen);
                 run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
-                m_platform->setEventPointer(std::nullopt);
             });
     connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen, bool left) {
-        m_platform->setEventPointer(screen);
+        const QtPlatform::EventPointer pointer(*m_platform, screen);
         run([&] { m_game->mouseMoved({p.x(), p.y()}, left); });
-        m_platform->setEventPointer(std::nullopt);
     });
     connect(m_field, &FieldWidget::mouseReleased, this,
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
@@ -94,8 +93,15 @@ void MainWindow::createAboutBox() {
 }
 
 template <typename Handler> void MainWindow::run(Handler&& handler) {
+    ++m_handlerDepth;
     runHandler(*m_platform, std::forward<Handler>(handler));
+    --m_handlerDepth;
     m_field->repaintRects(m_game->scene().takeDirtyRects());
+    if (m_handlerDepth == 0 && m_pendingEnd != PendingEnd::None) {
+        const bool quit = m_pendingEnd == PendingEnd::Quit;
+        m_pendingEnd = PendingEnd::None;
+        closeWithoutAsking(quit);
+    }
 }
 
 void MainWindow::tick() {
@@ -103,31 +109,7 @@ void MainWindow::tick() {
 }
 
 void MainWindow::onMenuChosen(MenuItem item) {
-    run([this, item] {
-        switch (item) {
-        case MenuItem::N2:
-            m_game->N2Click();
-            break;
-        case MenuItem::N3:
-            m_game->N3Click();
-            break;
-        case MenuItem::N4:
-            m_game->N4Click();
-            break;
-        case MenuItem::N5:
-            m_game->N5Click();
-            break;
-        case MenuItem::Help2:
-            m_game->Help2Click();
-            break;
-        case MenuItem::N7:
-            m_game->N7Click();
-            break;
-        case MenuItem::N1:
-        case MenuItem::Help1:
-            break;
-        }
-    });
+    run([this, item] { m_game->menuChosen(item); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -158,9 +140,41 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::onSessionEnding(QSessionManager& manager) {
-    if (!manager.allowsInteraction())
+void MainWindow::endWithoutAsking() {
+    // A second signal while the first is handled changes nothing.
+    if (m_quitting)
         return;
+    m_quitting = true;
+    closeWithoutAsking(true);
+}
+
+void MainWindow::closeWithoutAsking(bool quit) {
+    m_platform->setUnattended(true);
+    m_closeApproved = true;
+    if (m_handlerDepth > 0) {
+        // A handler waits in one of its dialogs. The dialog closes as if from its frame, the
+        // handler finishes with that answer, and then the game is saved.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
+                dialog->reject();
+        }
+        m_pendingEnd = quit ? PendingEnd::Quit : PendingEnd::Save;
+        return;
+    }
+    run([this] { m_game->closeWithoutAsking(); });
+    if (quit)
+        QApplication::quit();
+    else if (!m_quitting)
+        m_platform->setUnattended(false);
+}
+
+void MainWindow::onSessionEnding(QSessionManager& manager) {
+    // Nobody may be asked: the game is saved as if the answer were Yes, and the session manager
+    // ends the program when every program has saved.
+    if (!manager.allowsInteraction()) {
+        closeWithoutAsking(false);
+        return;
+    }
     bool canClose = false;
     run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
     manager.release();

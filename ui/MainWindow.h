@@ -34,6 +34,10 @@ public:
     // One tick of Timer1, as the timer delivers it.
     void tick();
 
+    // A signal asked the program to end: it ends at once and waits for no answer. What closing
+    // would have offered to save is saved as if the answer were Yes.
+    void endWithoutAsking();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +51,7 @@ private:
     void giveKeysBackToField();
     void selectMenuBar();
     void centreOnDesktop();
+    void closeWithoutAsking(bool quit);
 
     Pictures m_pictures;
     FieldWidget* m_field = nullptr;
@@ -58,4 +63,9 @@ private:
     bool m_closeApproved = false;
     // The window stands centred with the frame the window manager put around it.
     bool m_centredWithFrame = false;
+    // Handlers under way: more than none while one of them waits in a dialog.
+    int m_handlerDepth = 0;
+    // An end without asking that waits for the running handler to finish.
+    enum class PendingEnd { None, Save, Quit } m_pendingEnd = PendingEnd::None;
+    bool m_quitting = false;
 };

@@ -13,6 +13,7 @@
 
 #include <QDateTime>
 #include <QWidget>
+#include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
                        const Pictures& pictures)
@@ -74,11 +75,17 @@ bool QtPlatform::isMenuChecked(MenuItem item) const {
 }
 
 Answer QtPlatform::confirm(const std::string& message, DialogButtons buttons) {
+    if (m_unattended)
+        return buttons == DialogButtons::YesNoCancel ? Answer::Cancel : Answer::No;
     ConfirmDialog dialog(message, buttons, &m_window);
     return dialog.ask();
 }
 
 void QtPlatform::reportError(const std::string& message) {
+    if (m_unattended) {
+        std::fprintf(stderr, "%s。\n", message.c_str());
+        return;
+    }
     showErrorBox(message, &m_window);
 }
 
@@ -99,6 +106,8 @@ void QtPlatform::openHelp(const std::string& path, int context) {
 }
 
 void QtPlatform::showAbout() {
+    if (m_unattended)
+        return;
     if (m_about.isNull())
         m_about = new AboutBox(m_pictures, &m_window);
     m_about->exec();

@@ -28,11 +28,27 @@ public:
     void setAboutBox(AboutBox* box) { m_about = box; }
     // While a mouse event is handled, the pointer is where that event puts it, in screen
     // coordinates: asking the window system would cost a round trip for each of the several
-    // reads a hammer movement makes. Reset to std::nullopt when the event is done.
-    void setEventPointer(std::optional<QPoint> screenPos) { m_eventPointer = screenPos; }
+    // reads a hammer movement makes. One EventPointer lives for the handling of one event.
+    class EventPointer {
+    public:
+        EventPointer(QtPlatform& platform, QPoint screenPos) : m_platform(platform) {
+            m_platform.m_eventPointer = screenPos;
+        }
+        ~EventPointer() { m_platform.m_eventPointer.reset(); }
+        EventPointer(const EventPointer&) = delete;
+        EventPointer& operator=(const EventPointer&) = delete;
+
+    private:
+        QtPlatform& m_platform;
+    };
+
     // Reads the game's sounds, once the window is on screen, so that reading them does not hold
     // up the first frame; a sound asked for before then reads them at once.
     void prepareSounds() { sounds(); }
+    // Once the game is ending with nobody to answer, no dialog is shown: a question takes the
+    // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
+    // to standard error.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
@@ -68,4 +84,5 @@ private:
     std::array<std::optional<QCursor>, 3> m_cursors;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;
+    bool m_unattended = false;
 };

@@ -94,21 +94,33 @@ TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
 }
 
 // An interrupted write leaves its temporary file; the next start removes the old ones only, so
-// a write still under way in another copy of the game keeps its file.
+// a write still under way in another copy of the game keeps its file. Files a player put beside
+// the records, however they are named, are never touched.
 TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
     GameHarness h;
     const fs::path data = h.folder() / "data";
-    for (const char* name : {"record1.dat.a1B2c3", "record2.dat.Zz9Yy8", "record2.dat.fresh1",
-                             "record1.dat.toolong7", "notes.txt.abcdef"})
+    const std::string left1 = temporaryFilePrefix("record1.dat") + "a1B2c3";
+    const std::string left2 = temporaryFilePrefix("record2.dat") + "Zz9Yy8";
+    const std::string fresh = temporaryFilePrefix("record2.dat") + "fresh1";
+    const std::string tooLong = temporaryFilePrefix("record1.dat") + "toolong7";
+    const std::string odd = temporaryFilePrefix("record1.dat") + "a-b.c~";
+    const std::vector<std::string> players{"record1.dat.backup", "record2.dat.before",
+                                           "record1.dat.2024v2", "record1.dat.XyZ123",
+                                           "notes.txt.abcdef"};
+    std::vector<std::string> all{left1, left2, fresh, tooLong, odd};
+    all.insert(all.end(), players.begin(), players.end());
+    for (const std::string& name : all)
         write(data / name, Bytes(12, 1));
     const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
-    for (const char* name :
-         {"record1.dat.a1B2c3", "record2.dat.Zz9Yy8", "record1.dat.toolong7", "notes.txt.abcdef"})
-        fs::last_write_time(data / name, old);
+    for (const std::string& name : all)
+        if (name != fresh)
+            fs::last_write_time(data / name, old);
 
     h.runTitle();
-    EXPECT_EQ(entriesOf(data), (std::vector<std::string>{"notes.txt.abcdef", "record1.dat.toolong7",
-                                                         "record2.dat.fresh1"}));
+    std::vector<std::string> kept = players;
+    kept.insert(kept.end(), {fresh, tooLong, odd});
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(entriesOf(data), kept);
 }
 
 // ---- loading at the end of the title ----

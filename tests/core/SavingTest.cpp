@@ -237,3 +237,64 @@ TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
     h.key();
     EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage) << "a key pauses as usual";
 }
+
+// ---- ending with nobody to ask (a signal, a session end without interaction) ----
+
+TEST(EndingWithoutAsking, SavesWhatClosingWouldHaveOfferedAsIfTheAnswerWereYes) {
+    GameHarness playing;
+    playLevel1(playing, 5, 8);
+    playing.game().closeWithoutAsking();
+    EXPECT_TRUE(playing.platform.questions.empty());
+    EXPECT_FALSE(playing.platform.timerEnabled);
+    EXPECT_EQ(playing.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}))
+        << "the running level resumes next time";
+
+    GameHarness between;
+    between.runTitle();
+    between.playLevelTo(40);
+    between.game().closeWithoutAsking();
+    EXPECT_TRUE(between.platform.questions.empty());
+    EXPECT_EQ(between.readFile("record2.dat"), words({0, 0, 1, 40, 0, 1, 120, 1}))
+        << "the next key begins level 2";
+}
+
+TEST(EndingWithoutAsking, WritesNothingWhereClosingWouldNotHaveAsked) {
+    GameHarness title;
+    title.game().FormCreate();
+    title.tick(100);
+    title.game().closeWithoutAsking();
+
+    GameHarness ready;
+    ready.runTitle();
+    ready.game().closeWithoutAsking();
+
+    GameHarness celebration;
+    celebration.runTitle();
+    celebration.clearGame(190);
+    celebration.game().closeWithoutAsking();
+
+    // Saved from the menu while paused: the file already holds the game as it stands.
+    GameHarness saved;
+    playLevel1(saved, 3, 2);
+    saved.key();
+    saved.platform.answers = {Answer::Yes};
+    saved.game().N5Click();
+    const auto before = saved.readFile("record2.dat");
+    saved.game().closeWithoutAsking();
+
+    for (GameHarness* h : {&title, &ready, &celebration}) {
+        EXPECT_FALSE(fs::exists(h->dataFile("record2.dat")));
+        EXPECT_TRUE(h->platform.questions.empty());
+    }
+    EXPECT_EQ(saved.readFile("record2.dat"), before);
+    EXPECT_EQ(saved.platform.questions.size(), 1u) << "only the menu's question";
+}
+
+TEST(EndingWithoutAsking, AFailedSaveIsReportedWithoutAQuestion) {
+    GameHarness h;
+    playLevel1(h, 5, 8);
+    replaceDataFolderWithAFile(h);
+    h.game().closeWithoutAsking();
+    EXPECT_TRUE(h.platform.questions.empty());
+    EXPECT_EQ(h.platform.errors, std::vector<std::string>{cannotCreateSavedGame(h)});
+}

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -88,7 +89,9 @@ private:
 // finished file.
 class WriterProcess {
 public:
-    WriterProcess(const fs::path& folder, std::int32_t first, long count = -1) {
+    // `preload` is a library loaded into the writer before the C library, or "".
+    WriterProcess(const fs::path& folder, std::int32_t first, long count = -1,
+                  const std::string& preload = "") {
         const std::string program = RECORD_WRITER;
         std::vector<std::string> args{program, folder.string(), std::to_string(first)};
         if (count >= 0)
@@ -106,6 +109,8 @@ public:
             ::dup2(ends[1], STDOUT_FILENO);
             ::close(ends[0]);
             ::close(ends[1]);
+            if (!preload.empty())
+                ::setenv("LD_PRELOAD", preload.c_str(), 1);
             ::execv(argv[0], argv.data());
             ::_exit(127);
         }
@@ -246,7 +251,8 @@ TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverT
         // and nothing else; the writer works on one file at a time.
         const std::vector<std::string> leftovers = folder.leftovers();
         for (const std::string& name : leftovers)
-            EXPECT_TRUE(name.starts_with("record1.dat.") || name.starts_with("record2.dat."))
+            EXPECT_TRUE(name.starts_with(temporaryFilePrefix("record1.dat")) ||
+                        name.starts_with(temporaryFilePrefix("record2.dat")))
                 << "unexpected file " << name;
         ASSERT_LE(leftovers.size(), leftoversBefore + 1);
         killsInsideAWrite += leftovers.size() > leftoversBefore ? 1 : 0;
@@ -254,6 +260,10 @@ TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverT
         if (HasFailure())
             return;
     }
+    // What the kills left is exactly what the start-up cleanup removes, once it is old enough.
+    removeStaleTemporaryFiles(highScores.string(), -1);
+    removeStaleTemporaryFiles(savedGame.string(), -1);
+    EXPECT_TRUE(folder.leftovers().empty());
     RecordProperty("killsInsideAWrite", killsInsideAWrite);
     std::printf("%d of %d kills landed inside a write\n", killsInsideAWrite, Kills);
 }
@@ -267,6 +277,26 @@ TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
     EXPECT_EQ(writer.finished(), 2 * Writes);
     EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(Writes));
     EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(Writes));
+    EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    EXPECT_TRUE(folder.leftovers().empty());
+}
+
+// FAT and exFAT refuse to change permissions: the records are saved all the same. The refusal
+// is injected into the writer; the files keep the private permissions they were created with,
+// which shows the refusal took effect.
+TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
+    ScratchFolder folder;
+    constexpr int Writes = 3;
+    WriterProcess writer(folder.path(), 1, Writes, REFUSE_CHMOD);
+    const int status = writer.reap();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(writer.finished(), 2 * Writes);
+    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(Writes));
+    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(Writes));
+    EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(folder.leftovers().empty());
 }
 

@@ -14,9 +14,15 @@ GameHarness::GameHarness() {
     m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
 }
 
+GameHarness::GameHarness(fs::path sharedFolder)
+    : m_folder(std::move(sharedFolder)), m_ownsFolder(false) {
+    m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
+}
+
 GameHarness::~GameHarness() {
     std::error_code ignored;
-    fs::remove_all(m_folder, ignored);
+    if (m_ownsFolder)
+        fs::remove_all(m_folder, ignored);
 }
 
 fs::path GameHarness::dataFile(const std::string& name) const {

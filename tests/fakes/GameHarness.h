@@ -14,6 +14,8 @@
 class GameHarness {
 public:
     GameHarness();
+    // A game in a folder that others share; the folder is left as it is when the game ends.
+    explicit GameHarness(std::filesystem::path sharedFolder);
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
@@ -50,6 +52,7 @@ public:
 
 private:
     std::filesystem::path m_folder;
+    bool m_ownsFolder = true;
     std::unique_ptr<Game> m_game;
 };
 

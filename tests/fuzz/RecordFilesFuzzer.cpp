@@ -6,6 +6,7 @@
 #include "RecordFile.h"
 #include "Records.h"
 #include "Rules.h"
+#include "SavedGameRule.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     saved.ticks = 40;
     saved.freshStart = 0;
     const SavedGameRecord read = readOver(file, data, size, saved);
-    if (read.holdsResumableGame())
+    if (holdsResumableGame(read))
         checkPlayable(read);
 
     // A buffer larger than the file takes the whole file and nothing more.

@@ -12,6 +12,7 @@
 #include "HandlerDispatch.h"
 #include "LittleEndianWords.h"
 #include "Rules.h"
+#include "SavedGameRule.h"
 #include "Texts.h"
 
 #include <algorithm>
@@ -50,13 +51,6 @@ void put(const fs::path& file, bool present, bool asFolder, const std::uint8_t* 
     }
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-}
-
-// What the program itself writes into the saved-game file.
-bool couldHaveBeenWritten(const std::array<std::int32_t, 8>& w) {
-    const std::int32_t level = w[2], score = w[3], startScore = w[4], mode = w[5], ticks = w[6];
-    return level >= 1 && level <= Rules::LastLevel && score >= 0 && startScore >= 0 && mode >= 0 &&
-           mode <= 2 && ticks >= 0 && ticks <= Rules::TicksPerLevel;
 }
 
 void checkState(const GameState& s) {
@@ -148,7 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzCheck(savedPresent && !folders, "only a saved-game file offers a game");
         fuzzCheck(platform.questions.front().message == Texts::ResumeQuestion,
                   "the offer asks to continue");
-        fuzzCheck(couldHaveBeenWritten(saved), "only a game the program could write is offered");
+        SavedGameRecord record;
+        record.overwriteFrom(reinterpret_cast<const std::byte*>(savedBytes), savedSize);
+        fuzzCheck(holdsResumableGame(record), "only a game the program could write is offered");
     }
     if (offered && (options & AnswerYes) != 0) {
         fuzzCheck(s.Level == saved[2] && s.Score == saved[3] && s.LevelStartScore == saved[4] &&

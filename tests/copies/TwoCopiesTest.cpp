@@ -1,0 +1,187 @@
+// Nothing stops a player from starting the game twice. Each copy runs in a process of its own on
+// the same record files; a best score one copy wrote is never lowered or erased by the other,
+// and a game clear cancels only a saved game the copy knows.
+
+#include "GameHarness.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the game running a script of commands (see GameCopy.cpp), with a pipe to let it on
+// past each "wait" and one to read its reports.
+class GameCopy {
+public:
+    GameCopy(const fs::path& folder, std::vector<std::string> commands) {
+        std::vector<std::string> args{GAME_COPY, folder.string()};
+        args.insert(args.end(), commands.begin(), commands.end());
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        int input[2];
+        int output[2];
+        if (::pipe(input) != 0 || ::pipe(output) != 0)
+            throw std::runtime_error("no pipe");
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(input[0], STDIN_FILENO);
+            ::dup2(output[1], STDOUT_FILENO);
+            for (const int fd : {input[0], input[1], output[0], output[1]})
+                ::close(fd);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(input[0]);
+        ::close(output[1]);
+        m_input = input[1];
+        m_reports = ::fdopen(output[0], "r");
+        if (m_pid < 0 || m_reports == nullptr)
+            throw std::runtime_error("no process");
+    }
+    ~GameCopy() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            finish();
+        }
+        ::close(m_input);
+        std::fclose(m_reports);
+    }
+    GameCopy(const GameCopy&) = delete;
+    GameCopy& operator=(const GameCopy&) = delete;
+
+    // The report of the next command; "" when the copy ended first.
+    std::string nextReport() {
+        char line[256];
+        if (std::fgets(line, sizeof line, m_reports) == nullptr)
+            return "";
+        std::string report = line;
+        if (!report.empty() && report.back() == '\n')
+            report.pop_back();
+        return report;
+    }
+    // Lets the copy on past its next "wait" and returns that command's report.
+    std::string proceed() {
+        if (::write(m_input, "\n", 1) != 1)
+            return "";
+        return nextReport();
+    }
+    // Waits for the copy to end and tells whether it ended well.
+    bool finish() {
+        while (!nextReport().empty()) {
+        }
+        int status = 0;
+        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        m_pid = -1;
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_input = -1;
+    std::FILE* m_reports = nullptr;
+};
+
+// The folder the two copies share, laid out as a player's folder.
+class TwoCopies : public ::testing::Test {
+protected:
+    GameHarness folder; // only its fresh folder and file helpers are used
+};
+
+} // namespace
+
+TEST_F(TwoCopies, ALaterLowerScoreInTheSameModeKeepsTheOtherCopysBest) {
+    GameCopy a(folder.folder(), {"title-no", "wait", "clear-500"});
+    GameCopy b(folder.folder(), {"title-no", "wait", "clear-300"});
+    // Both have read the high scores before either clears the game.
+    EXPECT_EQ(a.nextReport(), "title-no high 320 190 190 record 0 errors 0");
+    EXPECT_EQ(b.nextReport(), "title-no high 320 190 190 record 0 errors 0");
+    a.proceed();
+    EXPECT_EQ(a.nextReport(), "clear-500 high 320 500 190 record 1 errors 0");
+    ASSERT_TRUE(a.finish());
+    b.proceed();
+    EXPECT_EQ(b.nextReport(), "clear-300 high 320 500 190 record 0 errors 0")
+        << "300 is no record against the other copy's 500";
+    ASSERT_TRUE(b.finish());
+    EXPECT_EQ(folder.readFile("record1.dat"), words({320, 500, 190}));
+}
+
+TEST_F(TwoCopies, RecordsInDifferentModesAreBothKept) {
+    GameCopy a(folder.folder(), {"title-no", "mode-0", "wait", "clear-400"});
+    GameCopy b(folder.folder(), {"title-no", "wait", "clear-300"});
+    a.nextReport();
+    a.nextReport();
+    b.nextReport();
+    EXPECT_EQ(a.proceed(), "wait high 320 190 190 record 0 errors 0");
+    EXPECT_EQ(a.nextReport(), "clear-400 high 400 190 190 record 1 errors 0");
+    ASSERT_TRUE(a.finish());
+    b.proceed();
+    EXPECT_EQ(b.nextReport(), "clear-300 high 400 300 190 record 1 errors 0");
+    ASSERT_TRUE(b.finish());
+    EXPECT_EQ(folder.readFile("record1.dat"), words({400, 300, 190}));
+}
+
+// A copy that read a saved game at its start clears the game after the other copy saved its own
+// game of the same mode: the other copy's game stays offered.
+TEST_F(TwoCopies, AGameClearLeavesASavedGameTheOtherCopyWroteSince) {
+    const std::vector<unsigned char> first = words({0, 0, 2, 50, 30, 1, 17, 0});
+    folder.writeFile("record2.dat", first);
+    GameCopy a(folder.folder(), {"title-no", "wait", "clear-200"});
+    EXPECT_EQ(a.nextReport(), "title-no high 320 190 190 record 0 errors 0");
+    // The other copy takes the saved game, plays level 3 and saves between levels.
+    GameCopy b(folder.folder(), {"title-yes", "level-90", "save"});
+    ASSERT_TRUE(b.finish());
+    const std::vector<unsigned char> others = folder.readFile("record2.dat");
+    ASSERT_NE(others, first);
+    ASSERT_EQ(others[8], 2) << "level 2 was saved after it ended";
+
+    a.proceed();
+    EXPECT_EQ(a.nextReport(), "clear-200 high 320 200 190 record 1 errors 0");
+    ASSERT_TRUE(a.finish());
+    EXPECT_EQ(folder.readFile("record2.dat"), others);
+}
+
+// The same copy alone still cancels the saved game it read, as it always did.
+TEST_F(TwoCopies, AGameClearStillCancelsTheSavedGameItRead) {
+    folder.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
+    GameCopy a(folder.folder(), {"title-no", "wait", "clear-200"});
+    GameCopy b(folder.folder(), {"title-no"});
+    ASSERT_TRUE(b.finish()) << "a copy that only read the file changes nothing";
+    a.nextReport();
+    a.proceed();
+    ASSERT_TRUE(a.finish());
+    EXPECT_EQ(folder.readFile("record2.dat"), words({5, 6, 0, 200, 130, 1, 120, 1}));
+}
+
+// Both copies clear game after game at the same time, each in its own mode, so that their
+// re-reads and writes overlap: every record survives the other copy's writes.
+TEST_F(TwoCopies, GameClearsAtTheSameTimeLoseNoRecord) {
+    constexpr int Clears = 150;
+    const std::string count = std::to_string(Clears);
+    GameCopy a(folder.folder(), {"title-no", "wait", "clears-1000-" + count});
+    GameCopy b(folder.folder(), {"title-no", "mode-2", "wait", "clears-2000-" + count});
+    a.nextReport();
+    b.nextReport();
+    b.nextReport();
+    a.proceed();
+    b.proceed();
+    for (GameCopy* copy : {&a, &b}) {
+        const std::string report = copy->nextReport();
+        EXPECT_TRUE(report.ends_with("record 1 errors 0")) << report;
+        ASSERT_TRUE(copy->finish());
+    }
+    EXPECT_EQ(folder.readFile("record1.dat"), words({320, 1000 + Clears - 1, 2000 + Clears - 1}));
+}

@@ -1,0 +1,96 @@
+// TERM, HUP and INT end the real program at once, without a question: a game that closing would
+// have offered to save is saved as if the answer were Yes, and nothing is written otherwise.
+
+#include "ProgramFixture.h"
+
+#include <QElapsedTimer>
+#include <QtEndian>
+#include <array>
+#include <csignal>
+#include <initializer_list>
+
+namespace {
+
+using Words = std::array<qint32, 8>;
+
+class EndingProgram : public Program {
+protected:
+    // Starts level 1 and lets its clock run a moment.
+    void startPlaying() {
+        ASSERT_TRUE(waitForReadyPhase());
+        X11Session::typeKeys(m_window, QStringLiteral("space"));
+        const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return count(X11Session::screenshot(), QRect(40, 16, 33, 33), red) > 20; },
+            Patience));
+        QTest::qWait(1200);
+    }
+
+    // Sends the signal and waits for the program to end by itself; how long it took goes into
+    // the test's record, for the note, and is not judged here: a busy machine may be slow.
+    void endWith(std::initializer_list<int> signalNumbers) {
+        QElapsedTimer took;
+        took.start();
+        for (const int signalNumber : signalNumbers)
+            ASSERT_EQ(::kill(static_cast<pid_t>(m_program.processId()), signalNumber), 0);
+        ASSERT_TRUE(exitedCleanly()) << "the program did not end by itself";
+        RecordProperty("msToEnd", static_cast<int>(took.elapsed()));
+    }
+
+    Words savedWords() const {
+        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
+        Words words{};
+        if (!file.open(QIODevice::ReadOnly))
+            return words;
+        const QByteArray bytes = file.readAll();
+        for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= std::size_t(bytes.size()); ++i)
+            words[i] = qFromLittleEndian<qint32>(bytes.constData() + i * 4);
+        return words;
+    }
+
+    // Level 1 of the strange-hammer mode, interrupted after a moment of play with no hit.
+    void expectInterruptedLevelOne() {
+        ASSERT_TRUE(savedGameExists());
+        const Words words = savedWords();
+        EXPECT_EQ(words[2], 1) << "level";
+        EXPECT_EQ(words[3], 0) << "score";
+        EXPECT_EQ(words[5], 1) << "hammer mode";
+        EXPECT_GT(words[6], 0) << "the clock had run";
+        EXPECT_LT(words[6], 120);
+        EXPECT_EQ(words[7], 0) << "the level resumes next time";
+    }
+};
+
+} // namespace
+
+// A second signal while the first is handled changes nothing: the file is written once, whole.
+TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
+    startPlaying();
+    endWith({SIGTERM, SIGINT});
+    expectInterruptedLevelOne();
+    EXPECT_EQ(QFileInfo(m_folder.filePath(QStringLiteral("data/record2.dat"))).size(), 32);
+    EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("data")))
+                  .entryList(QDir::Hidden | QDir::Files)
+                  .filter(QStringLiteral("unfinished"))
+                  .size(),
+              0);
+}
+
+TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
+    startPlaying();
+    X11Session::requestClose(m_window);
+    ASSERT_TRUE(X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience).has_value());
+    endWith({SIGHUP});
+    expectInterruptedLevelOne();
+}
+
+TEST_F(EndingProgram, IntInTheReadyPhaseWritesNothing) {
+    ASSERT_TRUE(waitForReadyPhase());
+    endWith({SIGINT});
+    EXPECT_FALSE(savedGameExists());
+}
+
+TEST_F(EndingProgram, TermDuringTheTitleWritesNothing) {
+    endWith({SIGTERM});
+    EXPECT_FALSE(savedGameExists());
+}
