@@ -20,8 +20,9 @@ class QWidget;
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
+    // `soundFolder` holds the game's sounds, with a trailing separator.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures);
+               const Pictures& pictures, const QString& soundFolder);
     ~QtPlatform() override;
 
     // The about box created at start-up, shown again at every request.
@@ -30,8 +31,8 @@ public:
     // coordinates: asking the window system would cost a round trip for each of the several
     // reads a hammer movement makes. Reset to std::nullopt when the event is done.
     void setEventPointer(std::optional<QPoint> screenPos) { m_eventPointer = screenPos; }
-    // Reads the game's sounds, once the window is on screen, so that reading them does not hold
-    // up the first frame; a sound asked for before then reads them at once.
+    // Reads the game's sounds and reaches the sound server, once the window is on screen, so that
+    // neither holds up the first frame; a sound asked for before then does it at once.
     void prepareSounds() { sounds(); }
 
     void setTimerInterval(int milliseconds) override;
@@ -62,6 +63,7 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const Pictures& m_pictures;
+    QString m_soundFolder;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
