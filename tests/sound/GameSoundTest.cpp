@@ -128,8 +128,10 @@ TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     const std::vector<Listening::Samples> sounds = gameSounds();
     resumeSavedGame();
     pressMonsters(1);
-    QTest::qWait(300);
-    EXPECT_EQ(wholeHits(Listening::listen(m_recording.stop(), sounds), sounds), 1U);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return wholeHits(Listening::listen(m_recording.samples(), sounds), sounds) == 1; },
+        Patience));
+    m_recording.stop();
 
     // Without the server the game goes on: a hit still takes its monster away.
     m_server.stop();
@@ -141,10 +143,11 @@ TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     ASSERT_TRUE(again.start());
     ASSERT_TRUE(waitForGameStream()) << m_program.readAllStandardError().toStdString();
     pressMonsters(1);
-    QTest::qWait(300);
-    const std::vector<Listening::Heard> heard = Listening::listen(again.stop(), sounds);
-    EXPECT_EQ(wholeHits(heard, sounds), 1U)
-        << describe(heard, sounds) << m_program.readAllStandardError().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return wholeHits(Listening::listen(again.samples(), sounds), sounds) == 1; },
+        Patience))
+        << describe(Listening::listen(again.stop(), sounds), sounds)
+        << m_program.readAllStandardError().toStdString();
     EXPECT_GE(theGameStream(sinkInputs()), 0);
 }
 

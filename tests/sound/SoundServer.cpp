@@ -7,6 +7,7 @@
 #include <QThread>
 #include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -18,6 +19,12 @@ QString runtimeFolder(const QTemporaryDir& folder) {
 
 QString socketPath(const QTemporaryDir& folder) {
     return runtimeFolder(folder) + QStringLiteral("/native");
+}
+
+// The server and the tools that feed and record it run ahead of other work, as a desktop's sound
+// server does: a busy machine then delays the game, which is what is tested, not the measuring.
+void runAhead(QProcess& process) {
+    process.setChildProcessModifier([] { setpriority(PRIO_PROCESS, 0, -10); });
 }
 
 void stopProcess(QProcess& process) {
@@ -78,6 +85,7 @@ bool SoundServer::start() {
     QProcessEnvironment environment = clientEnvironment();
     environment.remove(QStringLiteral("PULSE_SERVER"));
     m_daemon.setProcessEnvironment(environment);
+    runAhead(m_daemon);
     m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_daemon.setStandardOutputFile(QProcess::nullDevice());
     // Warnings about running as root or without a session bus are expected; errors are not.
@@ -106,6 +114,7 @@ bool SoundServer::start() {
 
 bool SoundServer::startSilence() {
     m_silence.setProcessEnvironment(clientEnvironment());
+    runAhead(m_silence);
     m_silence.start(QStringLiteral("pacat"),
                     {QStringLiteral("--playback"), QStringLiteral("--raw"),
                      QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
@@ -155,6 +164,7 @@ MonitorRecording::~MonitorRecording() {
 
 bool MonitorRecording::start() {
     m_parec.setProcessEnvironment(m_server.clientEnvironment());
+    runAhead(m_parec);
     m_parec.setStandardOutputFile(m_folder.filePath(QStringLiteral("monitor.raw")));
     m_parec.start(QStringLiteral("parec"),
                   {QStringLiteral("-d"), QLatin1String(SoundServer::SinkName) + ".monitor",
@@ -183,6 +193,10 @@ std::vector<float> MonitorRecording::stop() {
     if (m_parec.state() == QProcess::NotRunning)
         return {};
     stopProcess(m_parec);
+    return samples();
+}
+
+std::vector<float> MonitorRecording::samples() const {
     QFile file(m_folder.filePath(QStringLiteral("monitor.raw")));
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -53,6 +53,8 @@ public:
     ~MonitorRecording();
 
     bool start();
+    // Every sample recorded so far, recording on.
+    std::vector<float> samples() const;
     // Stops recording and returns every sample recorded.
     std::vector<float> stop();
 
