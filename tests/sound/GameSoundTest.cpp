@@ -108,10 +108,12 @@ TEST_F(LevelClear, IsHeardWhole) {
 
 namespace {
 
-// Level 1 of the normal-hammer mode with 30 s to go.
+// Level 1 of the normal-hammer mode with 50 s to go.
 class ServerRestart : public GameWithSound {
 protected:
-    ServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 60, 0}) {}
+    ServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}) {}
+
+    bool pressUntilAHitIsHeard(const MonitorRecording& recording);
 };
 
 std::size_t wholeHits(const std::vector<Listening::Heard>& heard,
@@ -124,16 +126,28 @@ std::size_t wholeHits(const std::vector<Listening::Heard>& heard,
 
 } // namespace
 
+bool ServerRestart::pressUntilAHitIsHeard(const MonitorRecording& recording) {
+    // A press can miss when its monster jumps away just before it lands: press again then.
+    const std::vector<Listening::Samples> sounds = gameSounds();
+    for (int press = 0; press < 5; ++press) {
+        pressMonsters(1);
+        if (QTest::qWaitFor(
+                [&] {
+                    return wholeHits(Listening::listen(recording.samples(), sounds), sounds) > 0;
+                },
+                3000))
+            return true;
+    }
+    return false;
+}
+
 TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     const std::vector<Listening::Samples> sounds = gameSounds();
     resumeSavedGame();
-    pressMonsters(1);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return wholeHits(Listening::listen(m_recording.samples(), sounds), sounds) == 1; },
-        Patience));
+    EXPECT_TRUE(pressUntilAHitIsHeard(m_recording));
     m_recording.stop();
 
-    // Without the server the game goes on: a hit still takes its monster away.
+    // Presses while the server is away play nothing and hold nothing up.
     m_server.stop();
     pressMonsters(2);
 
@@ -142,12 +156,9 @@ TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     MonitorRecording again(m_server);
     ASSERT_TRUE(again.start());
     ASSERT_TRUE(waitForGameStream()) << m_program.readAllStandardError().toStdString();
-    pressMonsters(1);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return wholeHits(Listening::listen(again.samples(), sounds), sounds) == 1; },
-        Patience))
+    EXPECT_TRUE(pressUntilAHitIsHeard(again))
         << describe(Listening::listen(again.stop(), sounds), sounds)
-        << m_program.readAllStandardError().toStdString();
+        << m_program.readAllStandardError().toStdString() << sinkInputs().toStdString();
     EXPECT_GE(theGameStream(sinkInputs()), 0);
 }
 
