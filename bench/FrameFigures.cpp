@@ -80,8 +80,8 @@ Row measureSound(const BenchSetup& setup) {
                            "\nasking for a sound: " + fixed(valueOf(result, "requestMedianUs"), 0) +
                            " us median, " + fixed(request, 0) + " us worst";
     if (setup.loadPerProcessor > 0.5)
-        measured += "\n(the machine was busy: load " + fixed(setup.loadPerProcessor, 1) +
-                    " per processor;\n  the sound server is not scheduled ahead of it)";
+        measured +=
+            "\n(the machine was busy: load " + fixed(setup.loadPerProcessor, 1) + " per processor)";
     return {figure, goal, measured, "Qt Multimedia, before:\n  22 ms median",
             verdictText(judge(median <= 10 && worst <= 20 && missed == 0 && request < 1000))};
 }

@@ -3,6 +3,8 @@
 
 #include "GameSound.h"
 
+#include <cstdio>
+
 namespace {
 
 bool isBlue(QRgb c) {
@@ -65,6 +67,7 @@ TEST_F(FortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back().sound, Heard::GameClear) << describe(heard, sounds);
     EXPECT_EQ(heard.size(), static_cast<std::size_t>(hits) + 1) << describe(heard, sounds);
+    std::printf("%d hits counted by the game; heard:\n%s", hits, describe(heard, sounds).c_str());
 }
 
 namespace {
