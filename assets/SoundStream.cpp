@@ -7,8 +7,9 @@ namespace {
 
 constexpr const char* GameName = "ズンバリオ";
 constexpr const char* IconName = "zunbario";
-// Only as much audio is queued ahead as a frame of the game lasts: a new sound is put in front of
-// the queue anyway, so this is what the first sample may wait behind.
+// The server is asked to queue only this much ahead of what it plays. A new sound is put in front
+// of the queue anyway; what follows from this is how far ahead the server mixes, which the first
+// sample of a new sound may still wait behind.
 constexpr pa_usec_t QueueUsec = 10 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t RestAfterUsec = 3 * PA_USEC_PER_SEC;
 // A lost server is looked for again this often, so that its stream is open again before the next
