@@ -26,3 +26,4 @@ Row measurePlayLoad(const BenchSetup& setup);
 Row measurePaint(const BenchSetup& setup);
 Row measureStartup(const BenchSetup& setup);
 Row measureInput(const BenchSetup& setup);
+Row measureSound(const BenchSetup& setup);

@@ -60,3 +60,28 @@ Row measureInput(const BenchSetup& setup) {
     return {figure, goal, measured, "one frame at 60 Hz: 16.7 ms",
             verdictText(judge(turns == 0 && worst < FrameMs && valueOf(result, "missed") == 0))};
 }
+
+Row measureSound(const BenchSetup& setup) {
+    const std::string figure = "8 Sound: press on a\nmonster to its first\nsample at the server";
+    const std::string goal = "median <= 10 ms,\nworst <= 20 ms;\nasking < 1 ms";
+    const auto result =
+        ChildProcess::run({setup.bench, "sound", std::to_string(Presses)}, {}, setup.log("sound"));
+    if (!reported(result, {"presses", "medianMs", "maxMs", "requestMaxUs"}) ||
+        valueOf(result, "presses") == 0)
+        return unmeasured(figure, goal, "no hit was heard (sound.log)");
+
+    const double median = valueOf(result, "medianMs");
+    const double worst = valueOf(result, "maxMs");
+    const double missed = valueOf(result, "missed");
+    const double request = valueOf(result, "requestMaxUs");
+    std::string measured = fixed(median, 1) + " ms median, " + fixed(worst, 1) + " ms worst (" +
+                           fixed(valueOf(result, "presses"), 0) + " hits)" +
+                           (missed > 0 ? ", " + fixed(missed, 0) + " not heard" : "") +
+                           "\nasking for a sound: " + fixed(valueOf(result, "requestMedianUs"), 0) +
+                           " us median, " + fixed(request, 0) + " us worst";
+    if (setup.loadPerProcessor > 0.5)
+        measured +=
+            "\n(the machine was busy: load " + fixed(setup.loadPerProcessor, 1) + " per processor)";
+    return {figure, goal, measured, "Qt Multimedia, before:\n  22 ms median",
+            verdictText(judge(median <= 10 && worst <= 20 && missed == 0 && request < 1000))};
+}

@@ -15,3 +15,6 @@ int runPlayLoad(std::chrono::milliseconds duration);
 int runPaintCost();
 // Presses on monsters with the normal hammer, to the frame that shows the explosion.
 int runInputLatency(int presses);
+// Presses on monsters with the normal hammer, to the hit sound's first sample at a sound server
+// of the bench's own; and the cost of asking for a sound.
+int runSoundLatency(int presses);

@@ -1,13 +1,14 @@
 // The game's benchmarks. Without arguments the program is the runner: it starts a child per
 // measurement, each a fresh process, and prints one table. With a scenario name it is that child.
 //   zunbario_bench [--full] [--only NAME,...] every figure, or the named ones (title, play-clock,
-//                                            idle, play, paint, start-up, input); --full waits
+//                                            idle, play, paint, start-up, input, sound); --full
 //                                            for a whole level of 500 ms ticks
 //   zunbario_bench play-clock MS TICKS
 //   zunbario_bench idle ready|paused MS
 //   zunbario_bench play-load MS
 //   zunbario_bench paint
 //   zunbario_bench input PRESSES
+//   zunbario_bench sound PRESSES
 
 #include "Runner.h"
 #include "Scenarios.h"
@@ -33,6 +34,8 @@ int runScenario(const QStringList& arguments) {
         return runPaintCost();
     if (name == QStringLiteral("input"))
         return runInputLatency(number(2));
+    if (name == QStringLiteral("sound"))
+        return runSoundLatency(number(2));
     return 2;
 }
 
