@@ -2,30 +2,10 @@
 
 #include "Texts.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QThread>
-#include <QUrl>
 
 namespace {
-
-constexpr int ReadPatienceMs = 1000;
-
-// Qt's sample loader deadlocks when the program ends while a sound is still being read, so a
-// sound is read to its end before the player goes on: a few milliseconds for the game's sounds.
-// Only queued calls are delivered meanwhile, never input or timer events, so no game handler
-// runs inside this wait.
-void waitUntilRead(const QSoundEffect& effect) {
-    const QDeadlineTimer deadline(ReadPatienceMs);
-    while (effect.status() == QSoundEffect::Loading && !deadline.hasExpired()) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        if (effect.status() == QSoundEffect::Loading)
-            QThread::msleep(1);
-    }
-}
 
 // One name for one file, however the path to it is spelled.
 QString fileKey(const QString& path) {
@@ -34,50 +14,22 @@ QString fileKey(const QString& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
-    // The game's own sounds lie in data/ beside the program. Reading them now means even the
-    // first hit of a game sounds on time.
-    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+SoundPlayer::SoundPlayer(const QString& folder) {
     for (const char* sound :
          {Files::HitSound, Files::GameOverSound, Files::LevelClearSound, Files::GameClearSound})
-        preload(beside + QLatin1String(sound));
-}
-SoundPlayer::~SoundPlayer() = default;
-
-void SoundPlayer::preload(const QString& path) {
-    effectFor(path);
+        soundOf(folder + QLatin1String(sound));
 }
 
 void SoundPlayer::play(const QString& path) {
-    // Like the system's own player, a new request silences the sound still playing, even when
-    // the new one turns out to have nothing to play.
-    if (m_current)
-        m_current->stop();
-    m_current = nullptr;
-    m_currentPath.clear();
-
-    QSoundEffect* effect = effectFor(path);
-    if (!effect || effect->status() == QSoundEffect::Error)
-        return;
-    effect->play();
-    m_current = effect;
-    m_currentPath = path;
+    m_stream.play(soundOf(path));
 }
 
-QString SoundPlayer::current() const {
-    return m_currentPath;
-}
-
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
+SoundSamples SoundPlayer::soundOf(const QString& path) {
     const QString key = fileKey(path);
-    if (const auto found = m_effects.find(key); found != m_effects.end())
+    if (const auto found = m_sounds.find(key); found != m_sounds.end())
         return found->second;
-    const QFileInfo file(key);
-    if (!file.isFile() || !file.isReadable())
-        return nullptr;
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(key));
-    waitUntilRead(*effect);
-    m_effects.emplace(key, effect);
-    return effect;
+    SoundSamples sound = readSoundFile(key, SoundStream::Rate);
+    if (sound)
+        m_sounds.emplace(key, sound);
+    return sound;
 }

@@ -1,5 +1,7 @@
 #include "Figure.h"
 
+#include "FieldWidget.h"
+#include "Game.h"
 #include "Measures.h"
 #include "PlayerFolder.h"
 
@@ -154,4 +156,34 @@ void BenchWindow::SetUp() {
 
 void BenchWindow::settle(int ms) {
     QTest::qWait(ms);
+}
+
+std::optional<int> BenchWindow::moveMonsters(int pausedMs) {
+    pressSpace();
+    if (pausedMs > 0)
+        settle(pausedMs);
+    pressSpace();
+    settle(30);
+    const Scene& scene = game().scene();
+    for (int i = 0; i < 3; ++i) {
+        const Rect r = scene.rect(Monsters[i]);
+        const Element* top = scene.elementAt({r.left + r.width / 2, r.top + r.height / 2});
+        if (top != nullptr && top->id == Monsters[i])
+            return i;
+    }
+    return std::nullopt;
+}
+
+QPoint BenchWindow::monsterCentre(int monster) {
+    const Rect r = game().scene().rect(Monsters[monster]);
+    return window().field().mapTo(&window(), QPoint(r.left + r.width / 2, r.top + r.height / 2));
+}
+
+void BenchWindow::startNormalHammerLevel() {
+    runTitle();
+    settle(300);
+    chooseHammer(MenuItem::N2);
+    settle(300);
+    useRealTimer();
+    pressSpace();
 }

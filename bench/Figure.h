@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Element.h"
 #include "WindowTestSupport.h"
 
 #include <QStringList>
@@ -59,4 +60,14 @@ protected:
     // Lets the real timer tick the game, as it does for the player.
     void useRealTimer() { m_realTicks.reset(); }
     void pressSpace() { pressKey(Qt::Key_Space); }
+    // Through the title to a level with the normal hammer on the real timer.
+    void startNormalHammerLevel();
+    // Pauses and resumes, which puts the monsters in new places and clears the explosions, then
+    // picks a monster on top where its centre lies, so a press there reaches it, if there is one.
+    std::optional<int> moveMonsters(int pausedMs = 0);
+    // The centre of that monster, in the window's coordinates.
+    QPoint monsterCentre(int monster);
 };
+
+inline constexpr ElementId Monsters[] = {ElementId::ImgMonster0, ElementId::ImgMonster1,
+                                         ElementId::ImgMonster2};

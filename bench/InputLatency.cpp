@@ -22,8 +22,6 @@ namespace {
 constexpr int Presses = 30;
 // One frame of a 60 Hz screen.
 constexpr double FrameMs = 1000.0 / 60.0;
-constexpr ElementId Monsters[] = {ElementId::ImgMonster0, ElementId::ImgMonster1,
-                                  ElementId::ImgMonster2};
 constexpr ElementId Explosions[] = {ElementId::ImgBakuhatu0, ElementId::ImgBakuhatu1,
                                     ElementId::ImgBakuhatu2};
 using Input = BenchWindow;
@@ -75,17 +73,6 @@ private:
     bool m_painted = false;
 };
 
-// A monster that is on top where its centre lies, so a press there reaches it.
-std::optional<int> pressableMonster(const Scene& scene) {
-    for (int i = 0; i < 3; ++i) {
-        const Rect r = scene.rect(Monsters[i]);
-        const Element* top = scene.elementAt({r.left + r.width / 2, r.top + r.height / 2});
-        if (top != nullptr && top->id == Monsters[i])
-            return i;
-    }
-    return std::nullopt;
-}
-
 void postMouse(QWidget& window, QEvent::Type type, QPoint windowPos) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
     QCoreApplication::postEvent(window.windowHandle(),
@@ -97,28 +84,17 @@ void postMouse(QWidget& window, QEvent::Type type, QPoint windowPos) {
 } // namespace
 
 TEST_F(Input, PressOnAMonsterToItsExplosionOnScreen) {
-    runTitle();
-    settle(300);
-    chooseHammer(MenuItem::N2);
-    settle(300);
-    useRealTimer();
-    pressSpace();
+    startNormalHammerLevel();
     const Scene& scene = game().scene();
     ASSERT_TRUE(game().state().Playing && game().state().NormalHammerActive);
 
     std::vector<double> latencies;
     int worstTurns = 0, missed = 0;
     for (int trial = 0; trial < Presses; ++trial) {
-        // A pause and a resume put the monsters in new places and clear the explosions.
-        pressSpace();
-        pressSpace();
-        settle(30);
-        const std::optional<int> monster = pressableMonster(scene);
+        const std::optional<int> monster = moveMonsters();
         if (!monster)
             continue;
-        const Rect r = scene.rect(Monsters[*monster]);
-        const QPoint centre =
-            window().field().mapTo(&window(), QPoint(r.left + r.width / 2, r.top + r.height / 2));
+        const QPoint centre = monsterCentre(*monster);
 
         QEventLoop loop;
         PressWatch watch(window().field(), scene, Explosions[*monster], loop);

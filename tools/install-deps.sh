@@ -5,10 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libpulse-dev libsndfile1-dev libsoxr-dev
   libjpeg-dev libgtest-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils libxcb1-dev openbox
+  pulseaudio pulseaudio-utils
   clang libclang-rt-dev
   dosfstools fusefat
   libsm-dev libice-dev

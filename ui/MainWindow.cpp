@@ -55,7 +55,8 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     // The window is exactly the menu bar over the field, and the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures);
+    m_platform =
+        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, appDir);
     m_game = std::make_unique<Game>(*m_platform, appDir.toStdString());
     m_field->setScene(m_game->scene());
 

@@ -16,8 +16,9 @@
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures)
-    : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_pictures(pictures) {}
+                       const Pictures& pictures, const QString& soundFolder)
+    : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_pictures(pictures),
+      m_soundFolder(soundFolder) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -95,7 +96,7 @@ void QtPlatform::playSound(const std::string& path) {
 
 SoundPlayer& QtPlatform::sounds() {
     if (!m_sounds)
-        m_sounds = std::make_unique<SoundPlayer>();
+        m_sounds = std::make_unique<SoundPlayer>(m_soundFolder);
     return *m_sounds;
 }
 

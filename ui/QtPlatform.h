@@ -20,8 +20,9 @@ class QWidget;
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
+    // `soundFolder` holds the game's sounds, with a trailing separator.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures);
+               const Pictures& pictures, const QString& soundFolder);
     ~QtPlatform() override;
 
     // The about box created at start-up, shown again at every request.
@@ -42,8 +43,8 @@ public:
         QtPlatform& m_platform;
     };
 
-    // Reads the game's sounds, once the window is on screen, so that reading them does not hold
-    // up the first frame; a sound asked for before then reads them at once.
+    // Reads the game's sounds and reaches the sound server, once the window is on screen, so that
+    // neither holds up the first frame; a sound asked for before then does it at once.
     void prepareSounds() { sounds(); }
     // Once the game is ending with nobody to answer, no dialog is shown: a question takes the
     // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
@@ -78,6 +79,7 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const Pictures& m_pictures;
+    QString m_soundFolder;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.

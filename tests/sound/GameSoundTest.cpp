@@ -1,0 +1,189 @@
+// The real program against a real sound server: every sound it asks for is heard, from one
+// stream with the game's name, icon and role, and the game carries on without a server.
+
+#include "GameSound.h"
+
+#include <cstdio>
+
+namespace {
+
+bool isBlue(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
+}
+
+// The index of the game's one sink-input, with its name, icon and role; -1 unless there is
+// exactly one such.
+int theGameStream(const QString& listing) {
+    int found = -1, count = 0;
+    for (const QString& entry : listing.split(QStringLiteral("Sink Input #"), Qt::SkipEmptyParts)) {
+        if (!entry.contains(QStringLiteral("application.name = \"ズンバリオ\"")))
+            continue;
+        ++count;
+        if (entry.contains(QStringLiteral("application.icon_name = \"zunbario\"")) &&
+            entry.contains(QStringLiteral("media.role = \"game\"")))
+            found = entry.section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    }
+    return count == 1 ? found : -1;
+}
+
+// Level 4 of the normal-hammer mode with 40 s to go and 300 hits: the level ends in a game clear
+// once 20 more hits are made, and the new record tells how many hits the game counted.
+class FortyHits : public GameWithSound {
+protected:
+    FortyHits() : GameWithSound({0, 0, 4, 300, 300, 0, 40, 0}) {}
+};
+
+} // namespace
+
+TEST_F(FortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
+    resumeSavedGame();
+    const QString atStart = sinkInputs();
+    const int stream = theGameStream(atStart);
+    ASSERT_GE(stream, 0) << atStart.toStdString();
+
+    // The 11th and 12th presses come together: the second hit cuts the first one off.
+    pressMonsters(20, 10);
+    EXPECT_EQ(theGameStream(sinkInputs()), stream);
+    pressMonsters(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return writtenHighScore().has_value(); }, 4 * Patience))
+        << "the level did not end in a game clear";
+    QTest::qWait(3500); // the game-clear fanfare lasts 3.1 s
+    EXPECT_EQ(theGameStream(sinkInputs()), stream);
+
+    const std::vector<Listening::Samples> sounds = gameSounds();
+    const std::vector<Listening::Heard> heard = Listening::listen(m_recording.stop(), sounds);
+    const int hits = *writtenHighScore() - 300;
+    ASSERT_GE(hits, 30) << "presses that missed their monster";
+    std::size_t hitsHeard = 0, cutOff = 0;
+    for (const Listening::Heard& h : heard) {
+        hitsHeard += h.sound == Heard::Hit;
+        cutOff += h.cutOff;
+        if (!h.cutOff) {
+            EXPECT_GE(Listening::share(h, sounds), 0.95) << describe({h}, sounds);
+        }
+    }
+    EXPECT_EQ(hitsHeard, static_cast<std::size_t>(hits)) << describe(heard, sounds);
+    EXPECT_EQ(cutOff, 1U) << describe(heard, sounds);
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().sound, Heard::GameClear) << describe(heard, sounds);
+    EXPECT_EQ(heard.size(), static_cast<std::size_t>(hits) + 1) << describe(heard, sounds);
+    std::printf("%d hits counted by the game; heard:\n%s", hits, describe(heard, sounds).c_str());
+}
+
+namespace {
+
+// Level 1 of the normal-hammer mode two seconds before its end, with the score given.
+class LevelEnd : public GameWithSound {
+protected:
+    explicit LevelEnd(qint32 score) : GameWithSound({0, 0, 1, score, score, 0, 116, 0}) {}
+
+    void expectHeardWhole(Heard::Sound sound, bool (*message)(QRgb)) {
+        resumeSavedGame();
+        ASSERT_TRUE(waitForLevelEnd(message));
+        QTest::qWait(2800); // the longest of the two lasts 2.3 s
+        const std::vector<Listening::Samples> sounds = gameSounds();
+        const std::vector<Listening::Heard> heard = Listening::listen(m_recording.stop(), sounds);
+        ASSERT_EQ(heard.size(), 1U) << describe(heard, sounds);
+        EXPECT_EQ(heard[0].sound, sound) << describe(heard, sounds);
+        EXPECT_GE(Listening::share(heard[0], sounds), 0.95) << describe(heard, sounds);
+    }
+};
+
+class GameOver : public LevelEnd {
+protected:
+    GameOver() : LevelEnd(0) {}
+};
+
+class LevelClear : public LevelEnd {
+protected:
+    LevelClear() : LevelEnd(60) {}
+};
+
+} // namespace
+
+TEST_F(GameOver, IsHeardWhole) {
+    expectHeardWhole(Heard::GameOver, isBlue);
+}
+
+TEST_F(LevelClear, IsHeardWhole) {
+    expectHeardWhole(Heard::LevelClear, isYellow);
+}
+
+namespace {
+
+// Level 1 of the normal-hammer mode with 50 s to go.
+class ServerRestart : public GameWithSound {
+protected:
+    ServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}) {}
+
+    bool pressUntilAHitIsHeard(const MonitorRecording& recording);
+};
+
+std::size_t wholeHits(const std::vector<Listening::Heard>& heard,
+                      const std::vector<Listening::Samples>& s) {
+    return static_cast<std::size_t>(
+        std::count_if(heard.begin(), heard.end(), [&](const Listening::Heard& h) {
+            return h.sound == Heard::Hit && Listening::share(h, s) >= 0.95;
+        }));
+}
+
+} // namespace
+
+bool ServerRestart::pressUntilAHitIsHeard(const MonitorRecording& recording) {
+    // A press can miss when its monster jumps away just before it lands: press again then.
+    const std::vector<Listening::Samples> sounds = gameSounds();
+    for (int press = 0; press < 5; ++press) {
+        pressMonsters(1);
+        if (QTest::qWaitFor(
+                [&] {
+                    return wholeHits(Listening::listen(recording.samples(), sounds), sounds) > 0;
+                },
+                3000))
+            return true;
+    }
+    return false;
+}
+
+TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
+    const std::vector<Listening::Samples> sounds = gameSounds();
+    resumeSavedGame();
+    EXPECT_TRUE(pressUntilAHitIsHeard(m_recording));
+    m_recording.stop();
+
+    // Presses while the server is away play nothing and hold nothing up.
+    m_server.stop();
+    pressMonsters(2);
+
+    // The game finds the server again by itself.
+    ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
+    MonitorRecording again(m_server);
+    ASSERT_TRUE(again.start());
+    ASSERT_TRUE(waitForGameStream()) << m_program.readAllStandardError().toStdString();
+    EXPECT_TRUE(pressUntilAHitIsHeard(again))
+        << describe(Listening::listen(again.stop(), sounds), sounds)
+        << m_program.readAllStandardError().toStdString() << sinkInputs().toStdString();
+    EXPECT_GE(theGameStream(sinkInputs()), 0);
+}
+
+namespace {
+
+// As ServerRestart, with no server at all: the program's server address leads nowhere.
+class NoServer : public GameWithSound {
+protected:
+    NoServer() : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, false) {}
+};
+
+} // namespace
+
+TEST_F(NoServer, TheGamePlaysAndQuitsNormallyPrintingAtMostOneLine) {
+    resumeSavedGame();
+    pressMonsters(3);
+    ASSERT_TRUE(waitForLevelEnd(isBlue)) << "the level did not end in a game over";
+
+    X11Session::requestClose(m_window);
+    if (const auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), 2000))
+        X11Session::typeKeys(*question, QStringLiteral("alt+n"));
+    EXPECT_TRUE(exitedCleanly());
+    const QString printed = QString::fromLocal8Bit(m_program.readAllStandardError()).trimmed();
+    EXPECT_LE(printed.count(QLatin1Char('\n')), 0) << printed.toStdString();
+}

@@ -1,0 +1,83 @@
+// The sound player in this process, against a server that stops answering: asking for a sound
+// never waits for the server, nor does ending the player.
+
+#include "SoundPlayer.h"
+
+#include "PlayerFolder.h"
+#include "SoundServer.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Far above what a call costs (well under a millisecond, see the bench), far below a call that
+// waits for the server, which would never return while the server is held still.
+constexpr qint64 NeverWaitedMs = 1000;
+
+class HeldServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
+        m_server.connectThisProcess();
+    }
+
+    bool gameStreamListed() {
+        const QDeadlineTimer deadline(20000);
+        while (!deadline.hasExpired()) {
+            if (m_server.pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")})
+                    .contains(QStringLiteral("ズンバリオ")))
+                return true;
+            QThread::msleep(20);
+        }
+        return false;
+    }
+
+    // The longest of `count` requests for the hit sound, in milliseconds.
+    qint64 longestOfHits(SoundPlayer& player, int count) {
+        qint64 longest = 0;
+        for (int i = 0; i < count; ++i) {
+            QElapsedTimer call;
+            call.start();
+            player.play(m_folder + QStringLiteral("data/sound2.wav"));
+            longest = std::max(longest, call.elapsed());
+            QThread::msleep(5);
+        }
+        return longest;
+    }
+
+    SoundServer m_server;
+    const QString m_folder = buildFolder() + QLatin1Char('/');
+};
+
+} // namespace
+
+TEST_F(HeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+    auto player = std::make_unique<SoundPlayer>(m_folder);
+    ASSERT_TRUE(gameStreamListed());
+    longestOfHits(*player, 3);
+
+    m_server.freeze();
+    EXPECT_LT(longestOfHits(*player, 40), NeverWaitedMs);
+    QElapsedTimer ending;
+    ending.start();
+    player.reset();
+    EXPECT_LT(ending.elapsed(), NeverWaitedMs);
+    m_server.thaw();
+}
+
+TEST_F(HeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+    m_server.freeze();
+    QElapsedTimer making;
+    making.start();
+    auto player = std::make_unique<SoundPlayer>(m_folder);
+    EXPECT_LT(making.elapsed(), NeverWaitedMs);
+    EXPECT_LT(longestOfHits(*player, 10), NeverWaitedMs);
+    QElapsedTimer ending;
+    ending.start();
+    player.reset();
+    EXPECT_LT(ending.elapsed(), NeverWaitedMs);
+    m_server.thaw();
+}
