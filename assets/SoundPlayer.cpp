@@ -34,10 +34,10 @@ QString fileKey(const QString& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
-    // The game's own sounds lie in data/ beside the program. Reading them now means even the
+SoundPlayer::SoundPlayer(const QString& appDir, QObject* parent) : QObject(parent) {
+    // The game's own sounds lie in data/ in the game's folder. Reading them now means even the
     // first hit of a game sounds on time.
-    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString& beside = appDir;
     for (const char* sound :
          {Files::HitSound, Files::GameOverSound, Files::LevelClearSound, Files::GameClearSound})
         preload(beside + QLatin1String(sound));

@@ -12,7 +12,8 @@ class QSoundEffect;
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    explicit SoundPlayer(QObject* parent = nullptr);
+    // `appDir` holds the game's data/ folder, with a trailing separator.
+    explicit SoundPlayer(const QString& appDir, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     // Reads a sound ahead of its first use, so that it starts on time when it is first played.

@@ -38,7 +38,7 @@ void Game::gameClear() {
 
     // A saved game of this mode is cancelled: the file keeps the final score with level 0,
     // which is never offered.
-    if (recordFileExists(path(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode) {
+    if (recordFileExists(recordPath(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode) {
         s.Level = 0;
         trySaveGame();
     }

@@ -25,14 +25,14 @@ template <typename Record> void readInto(const std::string& file, Record& record
 bool Game::loadRecords() {
     // Writes that were cut off in an earlier run may have left temporary files beside the
     // records.
-    removeStaleTemporaryFiles(path(Files::HighScores));
-    removeStaleTemporaryFiles(path(Files::SavedGame));
+    removeStaleTemporaryFiles(recordPath(Files::HighScores));
+    removeStaleTemporaryFiles(recordPath(Files::SavedGame));
     loadHighScores();
     return offerSavedGame();
 }
 
 void Game::loadHighScores() {
-    const std::string file = path(Files::HighScores);
+    const std::string file = recordPath(Files::HighScores);
     m_state.HighScores = Rules::DefaultHighScores;
     if (!recordFileExists(file))
         return;
@@ -47,7 +47,7 @@ void Game::loadHighScores() {
 }
 
 bool Game::offerSavedGame() {
-    const std::string file = path(Files::SavedGame);
+    const std::string file = recordPath(Files::SavedGame);
     if (!recordFileExists(file))
         return false;
     try {
@@ -82,10 +82,16 @@ void Game::restoreSavedGame() {
     m_platform.setMenuChecked(checked, true);
 }
 
+std::string Game::recordPathForWriting(const char* name) const {
+    if (m_folders.makeRecordDir)
+        makeRecordFolder(m_folders.recordDir);
+    return recordPath(name);
+}
+
 void Game::WriteHighScores() {
     m_state.HighScoreBuffer.scores = m_state.HighScores;
     const auto bytes = m_state.HighScoreBuffer.toBytes();
-    writeRecordFile(path(Files::HighScores), bytes.data(), bytes.size());
+    writeRecordFile(recordPathForWriting(Files::HighScores), bytes.data(), bytes.size());
 }
 
 void Game::SaveGame() {
@@ -98,7 +104,7 @@ void Game::SaveGame() {
     saved.ticks = s.Ticks;
     saved.freshStart = s.ResumePending ? 0 : 1;
     const auto bytes = saved.toBytes();
-    writeRecordFile(path(Files::SavedGame), bytes.data(), bytes.size());
+    writeRecordFile(recordPathForWriting(Files::SavedGame), bytes.data(), bytes.size());
 }
 
 bool Game::trySaveGame() {

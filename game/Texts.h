@@ -31,8 +31,9 @@ inline constexpr const char* HitSound = "data/sound2.wav";
 inline constexpr const char* GameOverSound = "data/ending1.wav";
 inline constexpr const char* LevelClearSound = "data/fanfare4.wav";
 inline constexpr const char* GameClearSound = "data/fanfare5.wav";
-inline constexpr const char* HighScores = "data/record1.dat";
-inline constexpr const char* SavedGame = "data/record2.dat";
+// The record files, in the records folder (data/ beside the program, or the player's own).
+inline constexpr const char* HighScores = "record1.dat";
+inline constexpr const char* SavedGame = "record2.dat";
 inline constexpr const char* Help = "Zintok.html";
 inline constexpr int HelpFirstTopic = 1;
 

@@ -17,6 +17,10 @@ std::size_t readRecordFile(const std::string& path, std::byte* buffer, std::size
 // file whole. Throws FileError when the file cannot be created.
 void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size);
 
+// Makes the folder and any missing folders above it, each readable by its owner alone. Errors
+// are left to the write that follows, which names the file it could not create.
+void makeRecordFolder(const std::string& folder);
+
 // Removes temporary files that an interrupted write of this record left behind: names of the
 // form "<file>.XXXXXX" untouched for longer than `minimumAgeSeconds`, so that a write still in
 // progress in another copy of the game keeps its file. Errors are ignored: a leftover file is

@@ -16,12 +16,14 @@ class GameTimer;
 class HelpWindow;
 class Pictures;
 class QWidget;
+class ReadableFolder;
 
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
+    // The game's cursors, sounds and help are read from `gameFiles`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures);
+               const Pictures& pictures, const ReadableFolder& gameFiles);
     ~QtPlatform() override;
 
     // The about box created at start-up, shown again at every request.
@@ -62,6 +64,7 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const Pictures& m_pictures;
+    const ReadableFolder& m_gameFiles;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.

@@ -21,7 +21,7 @@ protected:
     const QString m_hit = sourceFile("data/sound2.wav");
     const QString m_fanfare = sourceFile("data/fanfare4.wav");
     QTemporaryDir m_dir;
-    SoundPlayer m_player;
+    SoundPlayer m_player{QCoreApplication::applicationDirPath() + QLatin1Char('/')};
 };
 
 } // namespace
