@@ -10,6 +10,8 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils libxcb1-dev
   clang libclang-rt-dev
+  desktop-file-utils appstream lintian file dpkg-dev
+  weston xwayland qt6-wayland
 )
 
 missing=()

@@ -1,0 +1,27 @@
+# `make package`: a Debian package of the installed game, built by CPack. Its library
+# dependencies are computed from the program by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zunbario)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "ずんば工房")
+set(CPACK_PACKAGE_CONTACT "ずんば工房 <zunbario@example.jp>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hit the jumping monsters with a hammer")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Three monsters jump around a black field, faster at every level; hit as many as\n"
+    "possible before the 60-second clock runs out. The normal hammer is the mouse pointer\n"
+    "itself, the strange hammer moves opposite to the mouse. The game has a Japanese user\n"
+    "interface, and a game in progress can be saved and continued.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zunbario.example.jp/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time rather than linked: the Japanese gothic the labels are drawn in, and the
+# Wayland plugin for desktops without an X server.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)
