@@ -6,12 +6,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "ずんば工房")
 set(CPACK_PACKAGE_CONTACT "ずんば工房 <zunbario@example.jp>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hit the jumping monsters with a hammer")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Three monsters jump around a black field, faster at every level; hit as many as\n"
-    "possible before the 60-second clock runs out. The normal hammer is the mouse pointer\n"
-    "itself, the strange hammer moves opposite to the mouse. The game has a Japanese user\n"
-    "interface, and a game in progress can be saved and continued.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Lines under 80 columns, for the terminals package tools show them in.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Three monsters jump around a black field, faster at every level. Hit as\n"
+    "many as possible before the 60-second clock runs out. The normal hammer is\n"
+    "the mouse pointer itself, the strange hammer moves opposite to the mouse.\n"
+    "The game has a Japanese user interface, and a game in progress can be\n"
+    "saved and continued.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -58,6 +58,11 @@ TEST_F(InstalledProgram, ReadsItsFilesFromShareAndKeepsTheSavedGameInThePlayersD
     ASSERT_TRUE(QFileInfo(usr("games/zunbario")).isExecutable());
 
     ASSERT_NO_FATAL_FAILURE(m_run.start(usr(QStringLiteral("games/zunbario"))));
+    // The menu entry's StartupWMClass names the window's class.
+    const QString wmClass = X11Session::run(
+        QStringLiteral("xprop"),
+        {QStringLiteral("-id"), QString::number(m_run.window()), QStringLiteral("WM_CLASS")});
+    EXPECT_TRUE(wmClass.contains(QStringLiteral("\"zunbario\""))) << wmClass.toStdString();
     ASSERT_TRUE(m_run.waitForReadyPhase());
     // The cursors at window creation, the sounds once the window is on screen.
     const std::string data = bytesOf(share) + "/data/";
