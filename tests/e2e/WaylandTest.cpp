@@ -185,3 +185,47 @@ TEST(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(game.exitCode(), 0);
 }
+
+TEST(WaylandDesktop, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsksForIt) {
+    WestonSession weston;
+    ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
+    QTemporaryDir folder;
+    QTemporaryDir home;
+    ASSERT_TRUE(copyPlayerFolder(folder.path()));
+
+    // No X server to talk to: the game falls back to Wayland. An X server, but the player's own
+    // QT_QPA_PLATFORM asks for Wayland: the player's setting wins.
+    QProcessEnvironment noX = weston.sessionEnvironment();
+    noX.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    noX.remove(QStringLiteral("DISPLAY"));
+    QProcessEnvironment asked = weston.sessionEnvironment();
+    asked.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    for (QProcessEnvironment env : {noX, asked}) {
+        SCOPED_TRACE(env.contains(QStringLiteral("DISPLAY")) ? "asked for" : "no X server");
+        env.insert(QStringLiteral("HOME"), home.path());
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.setWorkingDirectory(QDir::tempPath());
+        game.start(folder.filePath(QStringLiteral("zunbario")), {});
+        ASSERT_TRUE(game.waitForStarted(Patience));
+        // The start message shows on the compositor's output, wherever weston put the window.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return countPixels(X11Session::screenshot(), QPoint(0, 0),
+                                   QRect(QPoint(0, 0), Output), isYellow) > 200;
+            },
+            Patience));
+        EXPECT_EQ(game.state(), QProcess::Running);
+        EXPECT_FALSE(weston.waitForXwaylandWindow(game.processId(), 500).has_value())
+            << "a native Wayland window has no X11 window";
+        game.kill();
+        game.waitForFinished(Patience);
+        // The next run must not see this one's message.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return countPixels(X11Session::screenshot(), QPoint(0, 0),
+                                   QRect(QPoint(0, 0), Output), isYellow) < 50;
+            },
+            Patience));
+    }
+}
