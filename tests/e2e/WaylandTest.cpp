@@ -48,23 +48,38 @@ void pressOnXwayland(const WestonSession& weston, const QString& keys) {
     weston.runOnXwayland(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
 }
 
+// A compositor of the test's own and a copied player's folder to start the game from.
+class WaylandDesktop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
+        ASSERT_TRUE(copyPlayerFolder(m_folder.path()));
+    }
+
+    // Starts the game in the session's environment, changed by the test.
+    void startGame(QProcess& game, QProcessEnvironment env) {
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        game.setProcessEnvironment(env);
+        game.setWorkingDirectory(QDir::tempPath());
+        game.start(m_folder.filePath(QStringLiteral("zunbario")), {});
+        ASSERT_TRUE(game.waitForStarted(Patience));
+    }
+
+    WestonSession weston;
+
+private:
+    QTemporaryDir m_folder;
+    QTemporaryDir m_home;
+};
+
 } // namespace
 
-TEST(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
-    WestonSession weston;
-    ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
-
-    QTemporaryDir folder;
-    QTemporaryDir home;
-    ASSERT_TRUE(copyPlayerFolder(folder.path()));
+TEST_F(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
+    // As a desktop starts it: QT_QPA_PLATFORM is not set.
     QProcessEnvironment env = weston.sessionEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("HOME"), home.path());
     QProcess game;
-    game.setProcessEnvironment(env);
-    game.setWorkingDirectory(QDir::tempPath());
-    game.start(folder.filePath(QStringLiteral("zunbario")), {});
-    ASSERT_TRUE(game.waitForStarted(Patience));
+    ASSERT_NO_FATAL_FAILURE(startGame(game, env));
 
     // The window is an X11 window of Xwayland, not a native Wayland surface.
     const auto window = weston.waitForXwaylandWindow(game.processId(), Patience);
@@ -186,13 +201,7 @@ TEST(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
     EXPECT_EQ(game.exitCode(), 0);
 }
 
-TEST(WaylandDesktop, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsksForIt) {
-    WestonSession weston;
-    ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
-    QTemporaryDir folder;
-    QTemporaryDir home;
-    ASSERT_TRUE(copyPlayerFolder(folder.path()));
-
+TEST_F(WaylandDesktop, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsksForIt) {
     // No X server to talk to: the game falls back to Wayland. An X server, but the player's own
     // QT_QPA_PLATFORM asks for Wayland: the player's setting wins.
     QProcessEnvironment noX = weston.sessionEnvironment();
@@ -200,14 +209,10 @@ TEST(WaylandDesktop, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsks
     noX.remove(QStringLiteral("DISPLAY"));
     QProcessEnvironment asked = weston.sessionEnvironment();
     asked.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    for (QProcessEnvironment env : {noX, asked}) {
+    for (const QProcessEnvironment& env : {noX, asked}) {
         SCOPED_TRACE(env.contains(QStringLiteral("DISPLAY")) ? "asked for" : "no X server");
-        env.insert(QStringLiteral("HOME"), home.path());
         QProcess game;
-        game.setProcessEnvironment(env);
-        game.setWorkingDirectory(QDir::tempPath());
-        game.start(folder.filePath(QStringLiteral("zunbario")), {});
-        ASSERT_TRUE(game.waitForStarted(Patience));
+        ASSERT_NO_FATAL_FAILURE(startGame(game, env));
         // The start message shows on the compositor's output, wherever weston put the window.
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
