@@ -1,14 +1,17 @@
 # Two commands for a fresh Debian machine:
 #   make run    installs what is missing, builds and starts the game
 #   make test   installs what is missing, builds and runs every test
+#   make install          installs the built game under PREFIX (/usr/local), below DESTDIR
+#   make package          builds a Debian package of the game
 BUILD ?= build
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DZUNBARIO_WERROR=ON
 endif
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -28,6 +31,12 @@ test: build
 
 bench: build
 	./bench/run.sh $(BUILD)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD) && cpack
 
 # The build folder is also the player's folder: its high scores and saved game survive a clean.
 clean:

@@ -1,12 +1,12 @@
 #include "SoundStream.h"
 
+#include "Texts.h"
+
 #include <cstdio>
 #include <pulse/pulseaudio.h>
 
 namespace {
 
-constexpr const char* GameName = "ズンバリオ";
-constexpr const char* IconName = "zunbario";
 // The server is asked to queue only this much ahead of what it plays. A new sound is put in front
 // of the queue anyway; what follows from this is how far ahead the server mixes, which the first
 // sample of a new sound may still wait behind.
@@ -79,11 +79,11 @@ void SoundStream::connect() {
     if (m_context)
         return;
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, GameName);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, IconName);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, IconName);
-    m_context =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), GameName, properties);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, Texts::Caption);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, Texts::DesktopId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Texts::DesktopId);
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), Texts::Caption,
+                                             properties);
     pa_proplist_free(properties);
     if (!m_context)
         return;
@@ -112,8 +112,8 @@ void SoundStream::onContextState() {
 void SoundStream::openStream() {
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, IconName);
-    m_stream = pa_stream_new_with_proplist(m_context, GameName, &Format, nullptr, properties);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Texts::DesktopId);
+    m_stream = pa_stream_new_with_proplist(m_context, Texts::Caption, &Format, nullptr, properties);
     pa_proplist_free(properties);
     if (!m_stream)
         return;

@@ -146,7 +146,7 @@ Reports runChild(const QString& program, const QStringList& arguments,
 }
 
 void BenchWindow::prepareFolder() {
-    ASSERT_TRUE(copyPlayerFolder(m_folder.path()));
+    ASSERT_TRUE(copyPlayerFolder(m_folder.path(), {}));
 }
 
 void BenchWindow::SetUp() {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-Game::Game(Platform& platform, std::string appDir)
-    : m_platform(platform), m_appDir(std::move(appDir)),
+Game::Game(Platform& platform, Folders folders)
+    : m_platform(platform), m_folders(std::move(folders)),
       m_scene([&platform](const std::string& text, Font font) {
           return platform.textSize(text, font);
       }) {}

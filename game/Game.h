@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Folders.h"
 #include "GameState.h"
 #include "MouseRouter.h"
 #include "Platform.h"
@@ -19,8 +20,10 @@ struct TitleLine;
 // keep the PascalCase names the game's design gives them; everything else is camelCase.
 class Game {
 public:
-    // `appDir` is the program's folder with a trailing separator.
-    Game(Platform& platform, std::string appDir);
+    Game(Platform& platform, Folders folders);
+    // The game kept in one folder (`appDir`, with a trailing separator): records in its data/.
+    Game(Platform& platform, const std::string& appDir)
+        : Game(platform, Folders::portable(appDir)) {}
 
     const GameState& state() const { return m_state; }
     const Scene& scene() const { return m_scene; }
@@ -120,9 +123,12 @@ private:
     void takeBetterScoresFromFile();
     bool savedGameFileUnchanged() const;
     std::string path(const char* relative) const { return m_state.AppDir + relative; }
+    std::string recordPath(const char* name) const { return m_folders.recordDir + name; }
+    // The record file to write, its folder made first where the player has none yet.
+    std::string recordPathForWriting(const char* name) const;
 
     Platform& m_platform;
-    std::string m_appDir;
+    Folders m_folders;
     GameState m_state;
     Scene m_scene;
     Random m_random;

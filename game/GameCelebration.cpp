@@ -30,7 +30,7 @@ void Game::gameClear() {
         }
     };
     {
-        const RecordFolderLock lock(path(Files::HighScores));
+        const RecordFolderLock lock(recordPath(Files::HighScores));
         // A best score the other copy wrote in the meantime is kept, and counts against this one.
         takeBetterScoresFromFile();
         if (s.HighScores.at(mode) < s.Score) {
@@ -53,7 +53,7 @@ void Game::gameClear() {
         // A saved game of this mode is cancelled: the file keeps the final score with level 0,
         // which is never offered. A game another copy saved since this one last read or wrote
         // the file is not this one's to cancel.
-        if (recordFileExists(path(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
+        if (recordFileExists(recordPath(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
             savedGameFileUnchanged()) {
             s.Level = 0;
             tryWrite([this] { SaveGame(); });

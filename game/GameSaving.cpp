@@ -29,14 +29,14 @@ template <typename Record> void readInto(const std::string& file, Record& record
 bool Game::loadRecords() {
     // Writes that were cut off in an earlier run may have left temporary files beside the
     // records.
-    removeStaleTemporaryFiles(path(Files::HighScores));
-    removeStaleTemporaryFiles(path(Files::SavedGame));
+    removeStaleTemporaryFiles(recordPath(Files::HighScores));
+    removeStaleTemporaryFiles(recordPath(Files::SavedGame));
     loadHighScores();
     return offerSavedGame();
 }
 
 void Game::loadHighScores() {
-    const std::string file = path(Files::HighScores);
+    const std::string file = recordPath(Files::HighScores);
     m_state.HighScores = Rules::DefaultHighScores;
     if (!recordFileExists(file))
         return;
@@ -51,7 +51,7 @@ void Game::loadHighScores() {
 }
 
 bool Game::offerSavedGame() {
-    const std::string file = path(Files::SavedGame);
+    const std::string file = recordPath(Files::SavedGame);
     if (!recordFileExists(file))
         return false;
     try {
@@ -83,10 +83,16 @@ void Game::restoreSavedGame() {
     m_platform.setMenuChecked(menuItemOf(s.HammerMode), true);
 }
 
+std::string Game::recordPathForWriting(const char* name) const {
+    if (m_folders.makeRecordDir)
+        makeRecordFolder(m_folders.recordDir);
+    return recordPath(name);
+}
+
 void Game::WriteHighScores() {
     m_state.HighScoreBuffer.scores = m_state.HighScores;
     const auto bytes = m_state.HighScoreBuffer.toBytes();
-    writeRecordFile(path(Files::HighScores), bytes.data(), bytes.size());
+    writeRecordFile(recordPathForWriting(Files::HighScores), bytes.data(), bytes.size());
 }
 
 void Game::SaveGame() {
@@ -99,11 +105,11 @@ void Game::SaveGame() {
     saved.ticks = s.Ticks;
     saved.freshStart = s.ResumePending ? 0 : 1;
     const auto bytes = saved.toBytes();
-    writeRecordFile(path(Files::SavedGame), bytes.data(), bytes.size());
+    writeRecordFile(recordPathForWriting(Files::SavedGame), bytes.data(), bytes.size());
 }
 
 void Game::takeBetterScoresFromFile() {
-    const std::string file = path(Files::HighScores);
+    const std::string file = recordPath(Files::HighScores);
     if (!recordFileExists(file))
         return;
     // A file that cannot be read now gives nothing to merge; the write that follows reports it.
@@ -122,7 +128,7 @@ bool Game::savedGameFileUnchanged() const {
     // taken it.
     SavedGameRecord onDisk = m_state.SavedGame;
     try {
-        readInto(path(Files::SavedGame), onDisk);
+        readInto(recordPath(Files::SavedGame), onDisk);
     } catch (const FileError&) {
         return true;
     }
@@ -133,7 +139,7 @@ bool Game::trySaveGame() {
     // The lock is let go before the error box, which waits for the player.
     std::optional<FileError> failure;
     {
-        const RecordFolderLock lock(path(Files::SavedGame));
+        const RecordFolderLock lock(recordPath(Files::SavedGame));
         try {
             SaveGame();
         } catch (const FileError& error) {

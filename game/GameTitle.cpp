@@ -8,7 +8,7 @@
 #include <algorithm>
 
 void Game::FormCreate() {
-    m_state.AppDir = m_appDir;
+    m_state.AppDir = m_folders.appDir;
     m_platform.registerCursor(CursorIndex::Hammer, path(Files::HammerCursor));
     m_platform.registerCursor(CursorIndex::Transparent, path(Files::TransparentCursor));
     m_state.Monsters = {ElementId::ImgMonster0, ElementId::ImgMonster1, ElementId::ImgMonster2};

@@ -4,6 +4,9 @@
 namespace Texts {
 
 inline constexpr const char* Caption = "ズンバリオ";
+// The game's id on the desktop: its menu entry, its icons and its AppStream data are named after
+// it, and the sound server shows the game's stream with that icon.
+inline constexpr const char* DesktopId = "jp.example.zunbario";
 inline constexpr const char* StartMessage = "何かキーを押すとゲームが始まります。";
 inline constexpr const char* PauseMessage = "一時停止中\r\r何かキーを押すと再開します。";
 inline constexpr const char* GameOverMessage =
@@ -31,8 +34,9 @@ inline constexpr const char* HitSound = "data/sound2.wav";
 inline constexpr const char* GameOverSound = "data/ending1.wav";
 inline constexpr const char* LevelClearSound = "data/fanfare4.wav";
 inline constexpr const char* GameClearSound = "data/fanfare5.wav";
-inline constexpr const char* HighScores = "data/record1.dat";
-inline constexpr const char* SavedGame = "data/record2.dat";
+// The record files, in the records folder (data/ beside the program, or the player's own).
+inline constexpr const char* HighScores = "record1.dat";
+inline constexpr const char* SavedGame = "record2.dat";
 inline constexpr const char* Help = "Zintok.html";
 inline constexpr int HelpFirstTopic = 1;
 

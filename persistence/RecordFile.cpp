@@ -123,6 +123,16 @@ void writeRecordFile(const std::string& path, const std::byte* data, std::size_t
     syncFolder(folder);
 }
 
+void makeRecordFolder(const std::string& folder) {
+    // Each missing folder on the way down, so that a player with no data folder at all still
+    // gets one; folders that exist are left as they are.
+    for (std::size_t end = folder.find('/', 1); end != std::string::npos;
+         end = folder.find('/', end + 1))
+        ::mkdir(folder.substr(0, end).c_str(), 0700);
+    if (!folder.empty() && folder.back() != '/')
+        ::mkdir(folder.c_str(), 0700);
+}
+
 void removeStaleTemporaryFiles(const std::string& path, int minimumAgeSeconds) {
     const std::string folder = recordFolderOf(path);
     const std::string prefix = temporaryFilePrefix(path);

@@ -24,6 +24,10 @@ void writeRecordFile(const std::string& path, const std::byte* data, std::size_t
 // uses: hidden and marked as the game's own, so that no player would give a file such a name.
 std::string temporaryFilePrefix(const std::string& path);
 
+// Makes the folder and any missing folders above it, each readable by its owner alone. Errors
+// are left to the write that follows, which names the file it could not create.
+void makeRecordFolder(const std::string& folder);
+
 // Removes temporary files that an interrupted write of this record left behind: exactly the
 // names writeRecordFile makes, untouched for longer than `minimumAgeSeconds`, so that a write
 // still in progress in another copy of the game keeps its file. Errors are ignored: a leftover

@@ -14,6 +14,8 @@ packages=(
   clang libclang-rt-dev
   dosfstools fusefat
   libsm-dev libice-dev
+  desktop-file-utils appstream lintian file dpkg-dev
+  weston xwayland qt6-wayland
 )
 
 missing=()

@@ -40,14 +40,14 @@ QString HelpWindow::anchorFor(int context) {
     return {};
 }
 
-void HelpWindow::showHelp(const QString& path, int context) {
+void HelpWindow::showHelp(const QString& path, int context, const QString& shownPath) {
     // Shown first, so that the browser is laid out when it scrolls to the topic.
     show();
     raise();
     activateWindow();
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
-        m_browser->setHtml(missingFileReport(path));
+        m_browser->setHtml(missingFileReport(shownPath.isEmpty() ? path : shownPath));
         return;
     }
     QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());

@@ -11,8 +11,9 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Opens the file at the topic and returns at once; a missing file is reported in the window.
-    void showHelp(const QString& path, int context);
+    // Opens the file at the topic and returns at once; a missing file is reported in the window,
+    // named `shownPath` when the path Qt opens it by is not the one the player knows.
+    void showHelp(const QString& path, int context, const QString& shownPath = {});
 
     // The anchor in the help file where a topic begins; empty for an unknown topic, which shows
     // the file from its top.

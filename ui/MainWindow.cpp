@@ -9,10 +9,12 @@
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "QtPlatform.h"
+#include "ReadableFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -40,6 +42,9 @@ MouseButton toGame(Qt::MouseButton button) {
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, QWidget* parent)
+    : MainWindow(Folders::portable(QFile::encodeName(appDir).toStdString()), parent) {}
+
+MainWindow::MainWindow(const Folders& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
@@ -55,9 +60,10 @@ MainWindow::MainWindow(const QString& appDir, QWidget* parent)
     // The window is exactly the menu bar over the field, and the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_gameFiles = std::make_unique<ReadableFolder>(folders.appDir);
     m_platform =
-        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, appDir);
-    m_game = std::make_unique<Game>(*m_platform, appDir.toStdString());
+        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
+    m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Folders.h"
 #include "Pictures.h"
 #include "Platform.h"
 
@@ -12,13 +13,17 @@ class GameMenus;
 class GameTimer;
 class QSessionManager;
 class QtPlatform;
+class ReadableFolder;
 
 // The game's one window: a fixed black field under the menu bar. It creates the game, turns
 // every Qt event into the game's handler, and repaints what the handler changed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `appDir` is the folder the game's files lie in, with a trailing separator.
+    // The game reads its files from `folders.appDir` and keeps its records in
+    // `folders.recordDir`.
+    explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
+    // The game kept in one folder, `appDir`, with a trailing separator.
     explicit MainWindow(const QString& appDir, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -54,6 +59,7 @@ private:
     void closeWithoutAsking(bool quit);
 
     Pictures m_pictures;
+    std::unique_ptr<ReadableFolder> m_gameFiles;
     FieldWidget* m_field = nullptr;
     GameMenus* m_menus = nullptr;
     GameTimer* m_timer = nullptr;

@@ -10,15 +10,16 @@
 #include "HelpWindow.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
+#include "ReadableFolder.h"
 
 #include <QDateTime>
 #include <QWidget>
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures, const QString& soundFolder)
+                       const Pictures& pictures, const ReadableFolder& gameFiles)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_pictures(pictures),
-      m_soundFolder(soundFolder) {}
+      m_gameFiles(gameFiles) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -40,7 +41,7 @@ void QtPlatform::setCaption(const std::string& caption) {
 }
 
 void QtPlatform::registerCursor(CursorIndex index, const std::string& path) {
-    m_cursors[this->index(index)] = loadCursorFile(QString::fromStdString(path));
+    m_cursors[this->index(index)] = loadCursorFile(m_gameFiles.forQt(path));
 }
 
 void QtPlatform::setCursor(CursorIndex index) {
@@ -91,19 +92,19 @@ void QtPlatform::reportError(const std::string& message) {
 }
 
 void QtPlatform::playSound(const std::string& path) {
-    sounds().play(QString::fromStdString(path));
+    sounds().play(m_gameFiles.forQt(path));
 }
 
 SoundPlayer& QtPlatform::sounds() {
     if (!m_sounds)
-        m_sounds = std::make_unique<SoundPlayer>(m_soundFolder);
+        m_sounds = std::make_unique<SoundPlayer>(m_gameFiles.forQt());
     return *m_sounds;
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {
     if (m_help.isNull())
         m_help = new HelpWindow(&m_window);
-    m_help->showHelp(QString::fromStdString(path), context);
+    m_help->showHelp(m_gameFiles.forQt(path), context, ReadableFolder::shown(path));
 }
 
 void QtPlatform::showAbout() {

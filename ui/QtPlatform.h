@@ -16,13 +16,14 @@ class GameTimer;
 class HelpWindow;
 class Pictures;
 class QWidget;
+class ReadableFolder;
 
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
-    // `soundFolder` holds the game's sounds, with a trailing separator.
+    // The game's cursors, sounds and help are read from `gameFiles`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures, const QString& soundFolder);
+               const Pictures& pictures, const ReadableFolder& gameFiles);
     ~QtPlatform() override;
 
     // The about box created at start-up, shown again at every request.
@@ -79,7 +80,7 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const Pictures& m_pictures;
-    QString m_soundFolder;
+    const ReadableFolder& m_gameFiles;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.

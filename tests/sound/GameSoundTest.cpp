@@ -19,7 +19,7 @@ int theGameStream(const QString& listing) {
         if (!entry.contains(QStringLiteral("application.name = \"ズンバリオ\"")))
             continue;
         ++count;
-        if (entry.contains(QStringLiteral("application.icon_name = \"zunbario\"")) &&
+        if (entry.contains(QStringLiteral("application.icon_name = \"jp.example.zunbario\"")) &&
             entry.contains(QStringLiteral("media.role = \"game\"")))
             found = entry.section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
     }

@@ -236,8 +236,8 @@ QRect windowGeometry(std::uint32_t window) {
     return r;
 }
 
-void requestClose(std::uint32_t window) {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+void requestClose(std::uint32_t window, const char* display) {
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
     if (xcb_connection_has_error(connection) == 0) {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;

@@ -35,8 +35,8 @@ void typeKeys(std::uint32_t window, const QString& keys);
 // The first mapped window whose _NET_WM_NAME is exactly this name.
 std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs);
 
-// Asks the window to close, as the close box does.
-void requestClose(std::uint32_t window);
+// Asks the window to close, as the close box does; on another X server when `display` is given.
+void requestClose(std::uint32_t window, const char* display = nullptr);
 
 // The whole screen as it is now.
 QImage screenshot();

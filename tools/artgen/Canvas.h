@@ -15,6 +15,15 @@ public:
         m_painter.setRenderHint(QPainter::Antialiasing);
         m_painter.scale(scale, scale);
     }
+    // The picture drawn at any size in pixels, the drawing's coordinates still the logical ones.
+    Canvas(QSizeF logicalSize, QSize pixels, QColor background)
+        : m_image(pixels, QImage::Format_ARGB32_Premultiplied) {
+        m_image.fill(background);
+        m_painter.begin(&m_image);
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_painter.scale(pixels.width() / logicalSize.width(),
+                        pixels.height() / logicalSize.height());
+    }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 

@@ -162,9 +162,10 @@ QImage drawExplosion(int scale) {
     return canvas.take();
 }
 
-QImage drawIcon(int scale) {
-    Canvas canvas(QSize(32, 32), scale, Qt::black);
-    QPainter& p = canvas.painter();
+namespace {
+
+// The icon's drawing in its 32 × 32 logical pixels, at whatever size the painter draws.
+void paintIcon(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 96, 0));
     p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
@@ -181,5 +182,18 @@ QImage drawIcon(int scale) {
     p.setBrush(QColor(226, 30, 30));
     p.drawRoundedRect(QRectF(-4.5, -4, 9, 5), 1.5, 1.5);
     p.restore();
+}
+
+} // namespace
+
+QImage drawIcon(int scale) {
+    Canvas canvas(QSize(32, 32), scale, Qt::black);
+    paintIcon(canvas.painter());
+    return canvas.take();
+}
+
+QImage drawDesktopIcon(int pixels) {
+    Canvas canvas(QSizeF(32, 32), QSize(pixels, pixels), Qt::transparent);
+    paintIcon(canvas.painter());
     return canvas.take();
 }

@@ -11,3 +11,6 @@ QImage drawMonster(int scale);
 QImage drawExplosion(int scale);
 // The window icon, 32 × 32: the monster's head peeking up with a little red hammer.
 QImage drawIcon(int scale);
+// The same icon for the desktop's menus and docks, drawn afresh at `pixels` × `pixels` on a
+// transparent ground.
+QImage drawDesktopIcon(int pixels);

@@ -1,5 +1,6 @@
 // Draws the game's pictures, cursors and sounds and writes them into the repository:
-// pictures to assets/art (carried in the program), cursors and sounds to data (beside it).
+// pictures to assets/art (carried in the program), cursors and sounds to data (beside it),
+// the desktop icons to desktop/icons.
 //
 //   zunbario-artgen <repository folder> [--sheet <png>]
 //
@@ -107,8 +108,9 @@ int main(int argc, char** argv) {
     const QDir root(args[1]);
     const QString art = root.filePath("assets/art");
     const QString data = root.filePath("data");
-    if (!QDir().mkpath(art) || !QDir().mkpath(data)) {
-        err << "cannot create " << art << " or " << data << "\n";
+    const QString icons = root.filePath("desktop/icons");
+    if (!QDir().mkpath(art) || !QDir().mkpath(data) || !QDir().mkpath(icons)) {
+        err << "cannot create " << art << ", " << data << " or " << icons << "\n";
         return 1;
     }
 
@@ -125,6 +127,13 @@ int main(int argc, char** argv) {
         const QImage hammer = drawHammer(scale);
         ok &= writeJpegFile(QDir(art).filePath(scaledName("hammer", scale, ".jpg")), hammer, 92);
         sheet.push_back(hammer);
+    }
+
+    // The desktop's icon theme sizes, each drawn at its own size.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon = drawDesktopIcon(size);
+        ok &= icon.save(QDir(icons).filePath(QStringLiteral("%1.png").arg(size)), "PNG");
+        sheet.push_back(icon);
     }
 
     const CursorPicture cursor = drawHammerCursor();

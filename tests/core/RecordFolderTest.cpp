@@ -1,0 +1,115 @@
+// An installed game reads its files from the shared folder and keeps its records in the
+// player's own folder, which it makes on the first save.
+
+#include "FakePlatform.h"
+#include "Game.h"
+#include "Texts.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InstalledGame : public ::testing::Test {
+protected:
+    InstalledGame() {
+        std::random_device entropy;
+        m_root = fs::temp_directory_path() / ("zunbario-installed-" + std::to_string(entropy()));
+        fs::create_directories(m_root / "share" / "zunbario" / "data");
+    }
+    ~InstalledGame() override {
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+
+    std::string shared() const { return (m_root / "share" / "zunbario").string() + "/"; }
+    // Two levels that do not exist yet, as for a player who never had a data folder.
+    std::string records() const { return (m_root / "home" / ".local" / "zunbario").string() + "/"; }
+
+    // The title, a key, and a save from the menu in the first level.
+    void saveFromTheMenu(Game& game) {
+        game.FormCreate();
+        while (game.state().TitlePhase && platform.timerEnabled)
+            game.Timer1Timer();
+        game.FormKeyDown();
+        game.Timer1Timer();
+        platform.answers.push_back(Answer::Yes);
+        game.N5Click();
+    }
+
+    static std::vector<char> bytesOf(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    FakePlatform platform;
+    fs::path m_root;
+};
+
+} // namespace
+
+TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
+    Game game(platform, Folders{shared(), records(), true});
+    saveFromTheMenu(game);
+    game.Help2Click();
+
+    EXPECT_EQ(platform.registeredCursors[CursorIndex::Hammer], shared() + "data/Zintok.cur");
+    EXPECT_EQ(platform.registeredCursors[CursorIndex::Transparent], shared() + "data/tomei.cur");
+    ASSERT_EQ(platform.helpRequests.size(), 1u);
+    EXPECT_EQ(platform.helpRequests[0].first, shared() + "Zintok.html");
+    EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+
+    const fs::path saved = records() + "record2.dat";
+    // Level 1 of the strange hammer, paused at its first tick, from score 0.
+    const std::vector<char> expected{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(bytesOf(saved), expected);
+    EXPECT_FALSE(fs::exists(shared() + "data/record2.dat")) << "the shared folder is not written";
+
+    // The folders the game made are the player's alone.
+    for (const fs::path& made : {fs::path(records()).parent_path(), m_root / "home" / ".local"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(made.c_str(), &info), 0) << made;
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << made;
+    }
+
+    // The next start offers the game from the player's folder.
+    FakePlatform again;
+    Game next(again, Folders{shared(), records(), true});
+    next.FormCreate();
+    while (next.state().TitlePhase && again.timerEnabled)
+        next.Timer1Timer();
+    ASSERT_EQ(again.questions.size(), 1u);
+    EXPECT_EQ(again.questions[0].message, Texts::ResumeQuestion);
+}
+
+TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeMadeNamesTheFile) {
+    fs::create_directories(records());
+    fs::permissions(records(),
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    Game game(platform, Folders{shared(), records(), true});
+    saveFromTheMenu(game);
+    EXPECT_TRUE(fs::exists(records() + "record2.dat"));
+    EXPECT_EQ(fs::status(records()).permissions() & fs::perms::group_read, fs::perms::group_read);
+
+    // A plain file where the player's data folder should be: the save fails and says which
+    // file it could not create.
+    std::ofstream(m_root / "blocked") << "not a folder";
+    const std::string blocked = (m_root / "blocked" / "zunbario").string() + "/";
+    FakePlatform other;
+    Game refused(other, Folders{shared(), blocked, true});
+    refused.FormCreate();
+    while (refused.state().TitlePhase && other.timerEnabled)
+        refused.Timer1Timer();
+    refused.FormKeyDown();
+    other.answers.push_back(Answer::Yes);
+    refused.N5Click();
+    ASSERT_EQ(other.errors.size(), 1u);
+    EXPECT_EQ(other.errors[0], "ファイル " + blocked + "record2.dat を作成できません");
+}

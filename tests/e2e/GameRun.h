@@ -1,0 +1,94 @@
+#pragma once
+
+#include "ProgramFixture.h"
+
+#include <QProcessEnvironment>
+#include <QtEndian>
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+// One run of the real program from wherever it lies, with its window found and the title
+// settled: for the tests that start the program from an installed or an oddly named folder.
+class GameRun {
+public:
+    explicit GameRun(QProcess& process) : m_process(process) {}
+
+    // Starts the program and waits for its window and the settled title's caption.
+    void start(const QString& program, const QStringList& arguments = {}) {
+        m_process.setWorkingDirectory(QDir::tempPath());
+        m_process.start(program, arguments);
+        ASSERT_TRUE(m_process.waitForStarted(Patience));
+        const auto window = X11Session::waitForWindow(m_process.processId(), Patience);
+        ASSERT_TRUE(window.has_value()) << m_process.readAllStandardError().toStdString();
+        m_window = *window;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return X11Session::windowName(m_window) == QStringLiteral("ズンバリオ"); },
+            Patience));
+        const QRect frame = X11Session::windowGeometry(m_window);
+        m_field = QPoint(frame.left(), frame.bottom() + 1 - FieldHeight);
+    }
+
+    std::uint32_t window() const { return m_window; }
+
+    bool waitForReadyPhase() const {
+        return QTest::qWaitFor(
+            [&] {
+                return countPixels(X11Session::screenshot(), m_field, QRect(64, 400, 513, 40),
+                                   isYellow) > 50;
+            },
+            Patience);
+    }
+
+    // A key begins level 1; true once its red clock shows.
+    bool startLevel() const {
+        X11Session::typeKeys(m_window, QStringLiteral("space"));
+        const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+        return QTest::qWaitFor(
+            [&] {
+                return countPixels(X11Session::screenshot(), m_field, QRect(40, 16, 33, 33), red) >
+                       20;
+            },
+            Patience);
+    }
+
+    // The save command on the menu bar, answered Yes.
+    bool saveFromTheMenu() const {
+        X11Session::typeKeys(m_window, QStringLiteral("alt+k"));
+        const auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+        if (!question)
+            return false;
+        X11Session::typeKeys(*question, QStringLiteral("alt+y"));
+        return true;
+    }
+
+    bool exitedCleanly() const {
+        return m_process.waitForFinished(Patience) &&
+               m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+    }
+
+    void stop() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(Patience);
+        }
+    }
+
+private:
+    QProcess& m_process;
+    std::uint32_t m_window = 0;
+    QPoint m_field;
+};
+
+// The eight words of a saved-game file, read by its byte path; all zero when it is missing.
+inline std::array<qint32, 8> savedGameWords(const std::string& path, qint64* size = nullptr) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (size)
+        *size = static_cast<qint64>(bytes.size());
+    std::array<qint32, 8> words{};
+    for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= bytes.size(); ++i)
+        words[i] = qFromLittleEndian<qint32>(bytes.data() + i * 4);
+    return words;
+}
