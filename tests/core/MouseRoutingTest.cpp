@@ -12,6 +12,14 @@ Scene makeScene() {
     return Scene([](const std::string&, Font) { return Size{10, 10}; });
 }
 
+// Monster 0 alone, its rectangle from (100, 100) to (150, 160).
+Scene sceneWithMonster0At100() {
+    Scene scene = makeScene();
+    scene.moveTo(ImgMonster0, {100, 100});
+    scene.show(ImgMonster0);
+    return scene;
+}
+
 // A point of the element that no element drawn above it covers.
 Point uncoveredPoint(const Scene& scene, ElementId id) {
     const Rect r = scene.rect(id);
@@ -52,9 +60,7 @@ TEST(MouseRouting, HiddenElementsAreNeverFoundAndTransparentLabelsCatchTheirWhol
 }
 
 TEST(MouseRouting, LeftPressHoldsTheMouseForWhereItBegan) {
-    Scene scene = makeScene();
-    scene.moveTo(ImgMonster0, {100, 100});
-    scene.show(ImgMonster0);
+    Scene scene = sceneWithMonster0At100();
     MouseRouter router;
 
     router.press(scene, {110, 110}, MouseButton::Left);
@@ -122,9 +128,7 @@ TEST(MouseRouting, RawEventsReachTheRightHandlers) {
 }
 
 TEST(MouseRouting, TheHoldEndsWhenTheWindowSystemTakesTheMouseAway) {
-    Scene scene = makeScene();
-    scene.moveTo(ImgMonster0, {100, 100});
-    scene.show(ImgMonster0);
+    Scene scene = sceneWithMonster0At100();
 
     // A dialog opened while the button was down: its release went to the dialog.
     MouseRouter router;

@@ -268,19 +268,29 @@ TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverT
     std::printf("%d of %d kills landed inside a write\n", killsInsideAWrite, Kills);
 }
 
+namespace {
+
+// A writer that ran to its end left its last records, with these permissions, and nothing else.
+void expectTheLastRecordsOnly(WriterProcess& writer, const ScratchFolder& folder, int writes,
+                              fs::perms permissions) {
+    const int status = writer.reap();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(writer.finished(), 2 * writes);
+    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(writes));
+    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(writes));
+    EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(), permissions);
+    EXPECT_TRUE(folder.leftovers().empty());
+}
+
+} // namespace
+
 TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
     ScratchFolder folder;
     constexpr int Writes = 20;
     WriterProcess writer(folder.path(), 1, Writes);
-    const int status = writer.reap();
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_EQ(writer.finished(), 2 * Writes);
-    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(Writes));
-    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(Writes));
-    EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                  fs::perms::others_read);
-    EXPECT_TRUE(folder.leftovers().empty());
+    expectTheLastRecordsOnly(writer, folder, Writes,
+                             fs::perms::owner_read | fs::perms::owner_write |
+                                 fs::perms::group_read | fs::perms::others_read);
 }
 
 // FAT and exFAT refuse to change permissions: the records are saved all the same. The refusal
@@ -290,14 +300,8 @@ TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
     ScratchFolder folder;
     constexpr int Writes = 3;
     WriterProcess writer(folder.path(), 1, Writes, REFUSE_CHMOD);
-    const int status = writer.reap();
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_EQ(writer.finished(), 2 * Writes);
-    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(Writes));
-    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(Writes));
-    EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_TRUE(folder.leftovers().empty());
+    expectTheLastRecordsOnly(writer, folder, Writes,
+                             fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(CrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
