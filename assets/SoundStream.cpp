@@ -154,16 +154,18 @@ void SoundStream::onStreamState() {
 }
 
 void SoundStream::start(const SoundSamples& sound) {
+    // A resting stream is woken first, so that the server's read position moves on again
+    // before the new sound is put there.
+    if (sound && m_corked) {
+        pa_operation_unref(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+        m_corked = false;
+    }
     // What is still queued of the old sound goes; the new one is put where the server reads next.
     pa_operation_unref(pa_stream_flush(m_stream, nullptr, nullptr));
     if (!sound)
         return;
     pa_stream_write(m_stream, sound->data(), sound->size() * sizeof(float), nullptr, 0,
                     PA_SEEK_RELATIVE_ON_READ);
-    if (m_corked) {
-        pa_operation_unref(pa_stream_cork(m_stream, 0, nullptr, nullptr));
-        m_corked = false;
-    }
     const pa_usec_t restAt = pa_rtclock_now() + RestAfterUsec + lengthOf(sound).count();
     if (m_restTimer)
         pa_context_rttime_restart(m_context, m_restTimer, restAt);
