@@ -41,7 +41,6 @@ int main(int argc, char* argv[]) {
 
     MainWindow window(findFolders());
     QApplication::setWindowIcon(window.pictures().windowIcon());
-    window.createAboutBox();
     window.show();
     // TERM, HUP and INT end the game as a close would, without asking.
     const EndSignals endSignals;

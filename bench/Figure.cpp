@@ -151,8 +151,6 @@ void BenchWindow::prepareFolder() {
 
 void BenchWindow::SetUp() {
     WindowTest::SetUp();
-    // As the program's main() has it.
-    window().createAboutBox();
     settle(300);
 }
 

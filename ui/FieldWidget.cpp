@@ -103,10 +103,6 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
                 paintElement(painter, element);
         }
     }
-    if (!m_painted) {
-        m_painted = true;
-        emit firstFramePainted();
-    }
 }
 
 void FieldWidget::paintElement(QPainter& painter, const Element& element) const {

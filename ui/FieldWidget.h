@@ -24,8 +24,6 @@ public:
     void repaintRects(const std::vector<Rect>& rects);
 
 signals:
-    // The field's first frame has been painted; it is on screen once the event loop goes on.
-    void firstFramePainted();
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
     void mousePressed(QPoint clientPos, QPoint screenPos, Qt::MouseButton button);
     void mouseMoved(QPoint clientPos, QPoint screenPos, bool leftHeld);
@@ -56,5 +54,4 @@ private:
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.
     int m_keyTakenEarly = 0;
-    bool m_painted = false;
 };

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "AboutBox.h"
 #include "FieldWidget.h"
 #include "Game.h"
 #include "GameMenus.h"
@@ -67,9 +66,6 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
     m_field->setScene(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
-    connect(
-        m_field, &FieldWidget::firstFramePainted, this, [this] { m_platform->prepareSounds(); },
-        Qt::QueuedConnection);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
@@ -94,10 +90,6 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::createAboutBox() {
-    m_platform->setAboutBox(new AboutBox(m_pictures, this));
-}
 
 template <typename Handler> void MainWindow::run(Handler&& handler) {
     ++m_handlerDepth;

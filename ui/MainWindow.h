@@ -33,9 +33,6 @@ public:
     GameMenus& menus() { return *m_menus; }
     GameTimer& timer() { return *m_timer; }
 
-    // Creates the about box now, hidden, to be shown by the Help menu.
-    void createAboutBox();
-
     // One tick of Timer1, as the timer delivers it.
     void tick();
 

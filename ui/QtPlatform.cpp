@@ -18,8 +18,8 @@
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
                        const Pictures& pictures, const ReadableFolder& gameFiles)
-    : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_pictures(pictures),
-      m_gameFiles(gameFiles) {}
+    : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
+      m_sounds(gameFiles.forQt()), m_about(new AboutBox(pictures, &window)) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -92,13 +92,7 @@ void QtPlatform::reportError(const std::string& message) {
 }
 
 void QtPlatform::playSound(const std::string& path) {
-    sounds().play(m_gameFiles.forQt(path));
-}
-
-SoundPlayer& QtPlatform::sounds() {
-    if (!m_sounds)
-        m_sounds = std::make_unique<SoundPlayer>(m_gameFiles.forQt());
-    return *m_sounds;
+    m_sounds.play(m_gameFiles.forQt(path));
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {
@@ -110,8 +104,6 @@ void QtPlatform::openHelp(const std::string& path, int context) {
 void QtPlatform::showAbout() {
     if (m_unattended)
         return;
-    if (m_about.isNull())
-        m_about = new AboutBox(m_pictures, &m_window);
     m_about->exec();
 }
 

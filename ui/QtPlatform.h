@@ -26,8 +26,6 @@ public:
                const Pictures& pictures, const ReadableFolder& gameFiles);
     ~QtPlatform() override;
 
-    // The about box created at start-up, shown again at every request.
-    void setAboutBox(AboutBox* box) { m_about = box; }
     // While a mouse event is handled, the pointer is where that event puts it, in screen
     // coordinates: asking the window system would cost a round trip for each of the several
     // reads a hammer movement makes. One EventPointer lives for the handling of one event.
@@ -44,9 +42,6 @@ public:
         QtPlatform& m_platform;
     };
 
-    // Reads the game's sounds and reaches the sound server, once the window is on screen, so that
-    // neither holds up the first frame; a sound asked for before then does it at once.
-    void prepareSounds() { sounds(); }
     // Once the game is ending with nobody to answer, no dialog is shown: a question takes the
     // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
     // to standard error.
@@ -73,19 +68,20 @@ public:
 
 private:
     static constexpr std::size_t index(CursorIndex i) { return static_cast<std::size_t>(i); }
-    SoundPlayer& sounds();
 
     QWidget& m_window;
     FieldWidget& m_field;
     GameTimer& m_timer;
     GameMenus& m_menus;
-    const Pictures& m_pictures;
     const ReadableFolder& m_gameFiles;
-    std::unique_ptr<SoundPlayer> m_sounds;
+    // Made with the window: reading the four sounds takes well under a millisecond, and the
+    // server is reached on the sound library's own thread.
+    SoundPlayer m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, 3> m_cursors;
     QPointer<HelpWindow> m_help;
-    QPointer<AboutBox> m_about;
+    // Created hidden with the window, which owns it, and shown again at every request.
+    AboutBox* m_about;
     bool m_unattended = false;
 };
