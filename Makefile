@@ -1,17 +1,20 @@
 # Two commands for a fresh Debian machine:
 #   make run    installs what is missing, builds and starts the game
-#   make test   installs what is missing, builds and runs every test
+#   make test   installs what is missing, builds and runs every test, in this build and in the
+#               sanitized one (CMake preset "sanitized", in build-sanitized)
 #   make install          installs the built game under PREFIX (/usr/local), below DESTDIR
 #   make package          builds a Debian package of the game
 BUILD ?= build
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+SANITIZED_FLAGS ?=
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DZUNBARIO_WERROR=ON
+SANITIZED_FLAGS += -DZUNBARIO_WERROR=ON
 endif
 
-.PHONY: all deps build run test bench install package clean
+.PHONY: all deps build sanitized run test bench install package clean
 
 all: build
 
@@ -22,12 +25,18 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The core, its tests and the fuzzers built again under the sanitizers, with clang.
+sanitized: deps
+	cmake --preset sanitized $(SANITIZED_FLAGS)
+	cmake --build --preset sanitized -j $(JOBS)
+
 run: build
 	./$(BUILD)/zunbario
 
 # The figures' tests (label perf) measure time and load: they run alone, in `make bench`.
-test: build
+test: build sanitized
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE perf
+	ctest --preset sanitized -j $(JOBS)
 
 bench: build
 	./bench/run.sh $(BUILD)
@@ -44,6 +53,6 @@ clean:
 	for f in record1.dat record2.dat; do \
 	  if [ -f $(BUILD)/data/$$f ]; then mv $(BUILD)/data/$$f $$keep/; fi; \
 	done && \
-	rm -rf $(BUILD) && \
+	rm -rf $(BUILD) build-sanitized && \
 	if [ -n "$$(ls -A $$keep)" ]; then mkdir -p $(BUILD)/data && mv $$keep/* $(BUILD)/data/; fi && \
 	rmdir $$keep
