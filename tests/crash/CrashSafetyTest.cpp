@@ -214,7 +214,7 @@ template <typename Record> void writeRecord(const fs::path& file, const Record& 
 
 } // namespace
 
-TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
+TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
     ScratchFolder folder;
     const fs::path highScores = folder.path() / "record1.dat";
     const fs::path savedGame = folder.path() / "record2.dat";
@@ -284,7 +284,7 @@ void expectTheLastRecordsOnly(WriterProcess& writer, const ScratchFolder& folder
 
 } // namespace
 
-TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
+TEST(RecordFileCrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
     ScratchFolder folder;
     constexpr int Writes = 20;
     WriterProcess writer(folder.path(), 1, Writes);
@@ -296,7 +296,7 @@ TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
 // FAT and exFAT refuse to change permissions: the records are saved all the same. The refusal
 // is injected into the writer; the files keep the private permissions they were created with,
 // which shows the refusal took effect.
-TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
+TEST(RecordFileCrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
     ScratchFolder folder;
     constexpr int Writes = 3;
     WriterProcess writer(folder.path(), 1, Writes, REFUSE_CHMOD);
@@ -304,7 +304,7 @@ TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
                              fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST(CrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
+TEST(RecordFileCrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
     ScratchFolder folder;
     const fs::path highScores = folder.path() / "record1.dat";
     for (const char* stale : {"record1.dat.AAAAAA", "record1.dat.", "record1.dat.tmp"}) {

@@ -106,7 +106,7 @@ private:
 
 } // namespace
 
-TEST(FatFolder, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
+TEST(GameOnFatFilesystem, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
     FatStick stick;
     ASSERT_EQ(stick.problem(), "");
     fs::create_directory(stick.mount() / "data");

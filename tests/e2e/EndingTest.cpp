@@ -13,7 +13,7 @@ namespace {
 
 using Words = std::array<qint32, 8>;
 
-class EndingProgram : public Program {
+class ProgramEnding : public Program {
 protected:
     // Starts level 1 and waits until its clock has moved on from 60: a busy machine may be slow
     // to give the first ticks.
@@ -72,7 +72,7 @@ protected:
 } // namespace
 
 // A second signal while the first is handled changes nothing: the file is written once, whole.
-TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
+TEST_F(ProgramEnding, TermDuringPlaySavesTheRunningLevel) {
     startPlaying();
     endWith({SIGTERM, SIGINT});
     expectInterruptedLevelOne();
@@ -84,7 +84,7 @@ TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
               0);
 }
 
-TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
+TEST_F(ProgramEnding, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
     startPlaying();
     X11Session::requestClose(m_window);
     ASSERT_TRUE(X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience).has_value());
@@ -92,13 +92,13 @@ TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
     expectInterruptedLevelOne();
 }
 
-TEST_F(EndingProgram, IntInTheReadyPhaseWritesNothing) {
+TEST_F(ProgramEnding, IntInTheReadyPhaseWritesNothing) {
     ASSERT_TRUE(waitForReadyPhase());
     endWith({SIGINT});
     EXPECT_FALSE(savedGameExists());
 }
 
-TEST_F(EndingProgram, TermDuringTheTitleWritesNothing) {
+TEST_F(ProgramEnding, TermDuringTheTitleWritesNothing) {
     endWith({SIGTERM});
     EXPECT_FALSE(savedGameExists());
 }
