@@ -4,6 +4,7 @@
 
 #include "NumberedRecords.h"
 #include "RecordFile.h"
+#include "TempFolder.h"
 
 #include <array>
 #include <cerrno>
@@ -49,40 +50,20 @@ Bytes savedGameBytes(std::int32_t n) {
     return toVector(numberedSavedGame(n).toBytes());
 }
 
-Bytes contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class ScratchFolder {
+class ScratchFolder : public TempFolder {
 public:
-    ScratchFolder() {
-        std::random_device entropy;
-        m_path = fs::temp_directory_path() / ("zunbario-crash-" + std::to_string(entropy()));
-        fs::create_directories(m_path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const fs::path& path() const { return m_path; }
+    ScratchFolder() : TempFolder("zunbario-crash") {}
 
     // Everything in the folder besides the two record files: what interrupted writes left.
     std::vector<std::string> leftovers() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) {
+        for (const auto& entry : fs::directory_iterator(path())) {
             const std::string name = entry.path().filename().string();
             if (name != "record1.dat" && name != "record2.dat")
                 names.push_back(name);
         }
         return names;
     }
-
-private:
-    fs::path m_path;
 };
 
 // The writer program running in a process of its own, with the pipe on which it reports each
@@ -190,7 +171,7 @@ public:
     void expectWhole(std::int32_t firstOfRound, int finishedWrites) {
         const std::int32_t last = firstOfRound + finishedWrites - 1;
         const std::int32_t older = finishedWrites == 0 ? m_held : last;
-        const Bytes found = contentOf(m_file);
+        const Bytes found = fileBytes(m_file);
         if (found == m_content(older)) {
             m_held = older;
         } else if (found == m_content(last + 1)) {
@@ -276,8 +257,8 @@ void expectTheLastRecordsOnly(WriterProcess& writer, const ScratchFolder& folder
     const int status = writer.reap();
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_EQ(writer.finished(), 2 * writes);
-    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(writes));
-    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(writes));
+    EXPECT_EQ(fileBytes(folder.path() / "record1.dat"), highScoreBytes(writes));
+    EXPECT_EQ(fileBytes(folder.path() / "record2.dat"), savedGameBytes(writes));
     EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(), permissions);
     EXPECT_TRUE(folder.leftovers().empty());
 }

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <sys/mount.h>
 #include <sys/statfs.h>
@@ -51,10 +50,8 @@ bool isFuseMount(const fs::path& folder) {
 class FatStick {
 public:
     FatStick() {
-        m_root =
-            fs::temp_directory_path() / ("zunbario-fat-" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_root / "mount");
-        const fs::path image = m_root / "stick.img";
+        fs::create_directories(mount());
+        const fs::path image = m_folder.path() / "stick.img";
         std::ofstream(image).close();
         fs::resize_file(image, 8 * 1024 * 1024);
         if (runToEnd({"mkfs.vfat", "-n", "STICK", image.string()}) != 0) {
@@ -88,18 +85,16 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         }
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
     }
     FatStick(const FatStick&) = delete;
     FatStick& operator=(const FatStick&) = delete;
 
-    fs::path mount() const { return m_root / "mount"; }
+    fs::path mount() const { return m_folder.path() / "mount"; }
     // Why the stick could not be mounted, or "".
     const std::string& problem() const { return m_problem; }
 
 private:
-    fs::path m_root;
+    TempFolder m_folder{"zunbario-fat"};
     pid_t m_server = -1;
     std::string m_problem;
 };

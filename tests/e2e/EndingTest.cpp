@@ -2,9 +2,9 @@
 // have offered to save is saved as if the answer were Yes, and nothing is written otherwise.
 
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 
 #include <QElapsedTimer>
-#include <QtEndian>
 #include <array>
 #include <csignal>
 #include <initializer_list>
@@ -46,14 +46,7 @@ protected:
     }
 
     Words savedWords() const {
-        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-        Words words{};
-        if (!file.open(QIODevice::ReadOnly))
-            return words;
-        const QByteArray bytes = file.readAll();
-        for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= std::size_t(bytes.size()); ++i)
-            words[i] = qFromLittleEndian<qint32>(bytes.constData() + i * 4);
-        return words;
+        return recordWords<8>(m_folder.filePath(QStringLiteral("data/record2.dat")));
     }
 
     // Level 1 of the strange-hammer mode, interrupted after a moment of play with no hit.

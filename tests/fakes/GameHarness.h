@@ -2,10 +2,13 @@
 
 #include "FakePlatform.h"
 #include "Game.h"
+#include "LittleEndian.h"
 #include "Rules.h"
+#include "TempFolder.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +19,6 @@ public:
     GameHarness();
     // A game in a folder that others share; the folder is left as it is when the game ends.
     explicit GameHarness(std::filesystem::path sharedFolder);
-    ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
 
@@ -51,10 +53,7 @@ public:
     std::vector<unsigned char> readFile(const std::string& name) const;
 
 private:
+    std::optional<TempFolder> m_ownFolder;
     std::filesystem::path m_folder;
-    bool m_ownsFolder = true;
     std::unique_ptr<Game> m_game;
 };
-
-// Little-endian 32-bit words as the record files hold them.
-std::vector<unsigned char> words(std::initializer_list<std::int32_t> values);

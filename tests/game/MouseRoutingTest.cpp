@@ -197,9 +197,10 @@ TEST(MouseRouting, ARightDragOverTheMenuBarDoesNotMoveTheStrangeHammer) {
     h.startLevel1();
     ASSERT_FALSE(h.state().NormalHammerActive);
     const Rect before = h.scene().rect(ImgBou);
-    // The pointer over the menu bar, above the client area's top at 101.
+    // The pointer over the menu bar, above the client area's top.
     h.platform.pointer = {300, 90};
-    h.game().mouseMoved({300 - 100, 90 - 101}, false);
+    const Point overTheMenuBar{300 - FakeWindow::Outer.left, 90 - FakeWindow::ClientTop};
+    h.game().mouseMoved(overTheMenuBar, false);
     EXPECT_EQ(h.scene().rect(ImgBou), before);
     EXPECT_TRUE(h.scene().isVisible(ImgBou));
 
@@ -207,6 +208,6 @@ TEST(MouseRouting, ARightDragOverTheMenuBarDoesNotMoveTheStrangeHammer) {
     const Point bare{0, 459};
     ASSERT_EQ(h.scene().elementAt(bare), nullptr);
     h.game().mousePressed(bare, MouseButton::Left);
-    h.game().mouseMoved({300 - 100, 90 - 101}, true);
+    h.game().mouseMoved(overTheMenuBar, true);
     EXPECT_FALSE(h.scene().isVisible(ImgBou)) << "the top edge rule";
 }

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -38,12 +37,6 @@ template <typename Call> std::string fileErrorOf(Call call) {
     return "";
 }
 
-void write(const fs::path& file, const Bytes& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string fullPath(const GameHarness& h, const char* file) {
     return h.folder().string() + "/" + file;
 }
@@ -59,7 +52,7 @@ Bytes prefix(const Bytes& bytes, std::size_t count) {
 TEST(RecordFile, WriteReplacesTheFileWithExactlyTheBytesAndLeavesNothingElse) {
     GameHarness h;
     const fs::path file = h.dataFile("record1.dat");
-    write(file, Bytes(32, 0xEE));
+    writeFileBytes(file, Bytes(32, 0xEE));
     const HighScoreRecord scores{{400, 250, 260}};
     const auto bytes = scores.toBytes();
     writeRecordFile(file.string(), bytes.data(), bytes.size());
@@ -87,7 +80,7 @@ TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
 
     // A regular file standing where the data folder should be.
     fs::remove_all(h.folder() / "data");
-    write(h.folder() / "data", {});
+    writeFileBytes(h.folder() / "data", {});
     EXPECT_EQ(fileErrorOf([&] { writeRecordFile(target, bytes.data(), bytes.size()); }),
               "ファイル " + target + " を作成できません");
     EXPECT_EQ(entriesOf(h.folder()), std::vector<std::string>{"data"});
@@ -110,7 +103,7 @@ TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
     std::vector<std::string> all{left1, left2, fresh, tooLong, odd};
     all.insert(all.end(), players.begin(), players.end());
     for (const std::string& name : all)
-        write(data / name, Bytes(12, 1));
+        writeFileBytes(data / name, Bytes(12, 1));
     const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
     for (const std::string& name : all)
         if (name != fresh)

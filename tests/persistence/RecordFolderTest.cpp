@@ -3,13 +3,13 @@
 
 #include "FakePlatform.h"
 #include "Game.h"
+#include "LittleEndian.h"
+#include "TempFolder.h"
 #include "Texts.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <random>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -18,15 +18,7 @@ namespace {
 
 class InstalledGame : public ::testing::Test {
 protected:
-    InstalledGame() {
-        std::random_device entropy;
-        m_root = fs::temp_directory_path() / ("zunbario-installed-" + std::to_string(entropy()));
-        fs::create_directories(m_root / "share" / "zunbario" / "data");
-    }
-    ~InstalledGame() override {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
+    InstalledGame() { fs::create_directories(m_root / "share" / "zunbario" / "data"); }
 
     std::string shared() const { return (m_root / "share" / "zunbario").string() + "/"; }
     // Two levels that do not exist yet, as for a player who never had a data folder.
@@ -43,13 +35,9 @@ protected:
         game.N5Click();
     }
 
-    static std::vector<char> bytesOf(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     FakePlatform platform;
-    fs::path m_root;
+    TempFolder m_folder{"zunbario-installed"};
+    const fs::path& m_root = m_folder.path();
 };
 
 } // namespace
@@ -67,9 +55,7 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
 
     const fs::path saved = records() + "record2.dat";
     // Level 1 of the strange hammer, paused at its first tick, from score 0.
-    const std::vector<char> expected{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
-                                     0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(bytesOf(saved), expected);
+    EXPECT_EQ(fileBytes(saved), words({0, 0, 1, 0, 0, 1, 1, 0}));
     EXPECT_FALSE(fs::exists(shared() + "data/record2.dat")) << "the shared folder is not written";
 
     // The folders the game made are the player's alone.

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "LittleEndian.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 // The repository's own files, as the build carries them.
 QString sourceFile(const QString& relativePath);
@@ -15,9 +20,22 @@ inline std::span<const std::uint8_t> asSpan(const QByteArray& bytes) {
             static_cast<std::size_t>(bytes.size())};
 }
 
-inline unsigned le16(const QByteArray& b, int at) {
-    return static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8;
+inline QByteArray toQByteArray(const std::vector<std::uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
-inline std::uint32_t le32(const QByteArray& b, int at) {
-    return le16(b, at) | static_cast<std::uint32_t>(le16(b, at + 2)) << 16;
+
+inline unsigned le16(const QByteArray& bytes, int at) {
+    return le16(asSpan(bytes), static_cast<std::size_t>(at));
 }
+inline std::uint32_t le32(const QByteArray& bytes, int at) {
+    return le32(asSpan(bytes), static_cast<std::size_t>(at));
+}
+
+// The words of a record file, as far as it goes; a missing file reads as all zero.
+template <std::size_t N> std::array<qint32, N> recordWords(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? wordsOf<N>(asSpan(file.readAll()))
+                                          : std::array<qint32, N>{};
+}
+// A record file holding `values`, as the game writes it.
+void writeRecordWords(const QString& path, std::span<const qint32> values);
