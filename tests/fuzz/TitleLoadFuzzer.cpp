@@ -13,7 +13,6 @@
 #include "LittleEndian.h"
 #include "Rules.h"
 #include "SavedGameRule.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -133,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto saved = wordsOf<8>({savedBytes, savedSize});
     if (offered) {
         fuzzCheck(savedPresent && !folders, "only a saved-game file offers a game");
-        fuzzCheck(platform.questions.front().message == Texts::ResumeQuestion,
+        fuzzCheck(platform.questions.front().message == "前回の続きからゲームを始めますか？",
                   "the offer asks to continue");
         SavedGameRecord record;
         record.overwriteFrom(reinterpret_cast<const std::byte*>(savedBytes), savedSize);

@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -38,7 +37,8 @@ TEST(GameClear, BetterScoreIsRecordedAndTheGameReturnsToLevelZero) {
     EXPECT_TRUE(h.state().NewRecordShown);
 
     EXPECT_TRUE(h.scene().isVisible(Label1));
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameClearMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Magenta);
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_EQ(h.state().Score, 0);
@@ -149,7 +149,8 @@ TEST(GameClear, UnwritableRecordFilesAreReportedAndTheGameClearFinishes) {
               (std::vector<std::string>{"ファイル " + data + "record1.dat を作成できません",
                                         "ファイル " + data + "record2.dat を作成できません"}));
     EXPECT_TRUE(h.state().CelebrationPhase);
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameClearMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_TRUE(h.scene().isVisible(LabelNR));
     EXPECT_EQ(h.state().Score, 0);
     EXPECT_EQ(h.state().Level, 0);

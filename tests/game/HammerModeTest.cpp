@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,8 @@ TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
     h.platform.answers = {Answer::No};
     h.game().N2Click();
     ASSERT_EQ(h.platform.questions.size(), 1u);
-    EXPECT_EQ(h.platform.questions[0].message, Texts::ModeChangeQuestion);
+    EXPECT_EQ(h.platform.questions[0].message,
+              "レベル１からスタートになりますが、\rゲームモードを変更しますか？");
     EXPECT_EQ(h.platform.questions[0].buttons, DialogButtons::YesNo);
     EXPECT_EQ(h.state().HammerMode, 1);
     EXPECT_EQ(h.state().Score, before.Score);
@@ -52,7 +52,7 @@ TEST(HammerMode, AChangeAbandonsAPausedLevelAndShowsTheNewModesRecord) {
     EXPECT_EQ(h.scene().text(LabelScore), "0");
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
     EXPECT_EQ(h.scene().text(LabelTime), "60");
-    EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+    EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
 
     h.key();
     EXPECT_EQ(s.Level, 1);

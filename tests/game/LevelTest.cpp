@@ -1,6 +1,5 @@
 #include "GameHarness.h"
 #include "Random.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -128,7 +127,7 @@ TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
     EXPECT_FALSE(s.Playing);
     EXPECT_TRUE(s.ResumePending);
     EXPECT_FALSE(h.platform.timerEnabled);
-    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。");
     EXPECT_TRUE(h.scene().isVisible(Label1));
     EXPECT_FALSE(h.scene().isVisible(ImgMonster0));
     EXPECT_EQ(h.platform.cursor, CursorIndex::Arrow);
@@ -163,7 +162,7 @@ TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
     h.game().Help2Click();
     EXPECT_FALSE(h.state().Playing);
     EXPECT_TRUE(h.state().ResumePending);
-    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。");
     h.key();
     EXPECT_TRUE(h.state().Playing);
 }
@@ -188,7 +187,8 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
     EXPECT_EQ(s.Level, 0);
     EXPECT_EQ(s.Score, 0);
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/ending1.wav");
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameOverMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Blue);
     EXPECT_EQ(h.scene().text(LabelScore), std::to_string(finalScore) + "匹")
         << "the failed level's score stays on screen until the next key";
@@ -207,7 +207,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
     h.playLevelTo(50);
     ASSERT_EQ(h.state().Score, 50);
     EXPECT_EQ(h.state().Level, 1);
-    EXPECT_EQ(h.scene().text(Label1), Texts::LevelClearMessage);
+    EXPECT_EQ(h.scene().text(Label1), "ＣＬＥＡＲ　！！\r\r何かキーを押してください。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare4.wav");
 

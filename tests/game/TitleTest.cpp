@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +73,7 @@ TEST(Title, EndsOnTheTwoHundredAndSixtyNinthTickInTheReadyPhase) {
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N2));
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N4));
     EXPECT_TRUE(h.platform.questions.empty()) << "no saved game to offer";
-    EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+    EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
     EXPECT_EQ(h.scene().top(Label1), 400);
     EXPECT_TRUE(h.scene().isVisible(Label1));

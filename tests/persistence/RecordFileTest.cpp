@@ -3,7 +3,6 @@
 #include "FileError.h"
 #include "GameHarness.h"
 #include "Records.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <chrono>
@@ -177,7 +176,7 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
         for (const MenuItem item : {MenuItem::N2, MenuItem::N3, MenuItem::N4})
             EXPECT_EQ(h.platform.isMenuChecked(item), item == c.checked) << "mode " << c.mode;
         EXPECT_FALSE(s.TitlePhase);
-        EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+        EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
     }
 }
 

@@ -5,7 +5,6 @@
 #include "Game.h"
 #include "LittleEndian.h"
 #include "TempFolder.h"
-#include "Texts.h"
 
 #include <filesystem>
 #include <fstream>
@@ -72,7 +71,7 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
     while (next.state().TitlePhase && again.timerEnabled)
         next.Timer1Timer();
     ASSERT_EQ(again.questions.size(), 1u);
-    EXPECT_EQ(again.questions[0].message, Texts::ResumeQuestion);
+    EXPECT_EQ(again.questions[0].message, "前回の続きからゲームを始めますか？");
 }
 
 TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeMadeNamesTheFile) {
