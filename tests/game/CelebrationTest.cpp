@@ -23,19 +23,24 @@ constexpr std::array<Point, 3> OrbitStart{Point{450, 200}, Point{225, 70}, Point
 
 } // namespace
 
-TEST(GameClear, BetterScoreIsRecordedAndTheGameReturnsToLevelZero) {
+TEST(GameClear, BetterScoreIsRecordedAndAnnounced) {
     GameHarness h;
     h.runTitle();
     h.clearGame(200);
-
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare5.wav");
-    EXPECT_FALSE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{320, 200, 190}));
     EXPECT_EQ(h.readFile("record1.dat"), words({320, 200, 190}));
     EXPECT_TRUE(h.scene().isVisible(LabelNR));
     EXPECT_EQ(h.scene().text(LabelNR), "新記録！！");
     EXPECT_TRUE(h.state().NewRecordShown);
+    EXPECT_TRUE(h.platform.errors.empty());
+}
 
+TEST(GameClear, TheGameReturnsToLevelZeroAndCelebrates) {
+    GameHarness h;
+    h.runTitle();
+    h.clearGame(200);
+    EXPECT_FALSE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_TRUE(h.scene().isVisible(Label1));
     EXPECT_EQ(h.scene().text(Label1),
               "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
@@ -43,9 +48,12 @@ TEST(GameClear, BetterScoreIsRecordedAndTheGameReturnsToLevelZero) {
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_EQ(h.state().Score, 0);
     EXPECT_EQ(h.state().Level, 0);
-    EXPECT_TRUE(h.platform.errors.empty());
+}
 
-    // The status labels keep the finished game until the next key.
+TEST(GameClear, TheStatusLabelsKeepTheFinishedGameUntilTheNextKey) {
+    GameHarness h;
+    h.runTitle();
+    h.clearGame(200);
     EXPECT_EQ(h.scene().text(LabelScore), "200匹");
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル4");
     EXPECT_EQ(h.scene().text(LabelTime), "0");
@@ -99,14 +107,16 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
         EXPECT_FALSE(h.scene().isVisible(monster));
 }
 
-TEST(GameClear, SavedGameOfTheSameModeIsCancelledAndAnotherModesIsLeftAlone) {
+TEST(GameClear, SavedGameOfTheSameModeIsCancelled) {
     GameHarness same;
     same.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
     same.platform.answers = {Answer::No};
     same.runTitle();
     same.clearGame(200);
     EXPECT_EQ(same.readFile("record2.dat"), words({5, 6, 0, 200, 130, 1, 120, 1}));
+}
 
+TEST(GameClear, SavedGameOfAnotherModeIsLeftAlone) {
     GameHarness other;
     const std::vector<unsigned char> otherMode = words({5, 6, 2, 50, 30, 2, 17, 0});
     other.writeFile("record2.dat", otherMode);
@@ -114,7 +124,9 @@ TEST(GameClear, SavedGameOfTheSameModeIsCancelledAndAnotherModesIsLeftAlone) {
     other.runTitle();
     other.clearGame(200);
     EXPECT_EQ(other.readFile("record2.dat"), otherMode);
+}
 
+TEST(GameClear, NoSavedGameIsWrittenWhenThereWasNone) {
     GameHarness none;
     none.runTitle();
     none.clearGame(200);
@@ -221,26 +233,39 @@ TEST(Celebration, MonsterPressesAreIgnored) {
     EXPECT_EQ(h.platform.sounds.size(), sounds);
 }
 
-TEST(Celebration, NextKeyEndsItAndStartsANewGame) {
-    GameHarness h;
+namespace {
+
+// A key in the middle of a record's blink, while the score label is hidden.
+void keyDuringTheBlink(GameHarness& h) {
     h.runTitle();
     h.clearGame(200);
     h.tick(3);
     ASSERT_FALSE(h.scene().isVisible(LabelScore)) << "caught in a blink";
     h.key();
+}
 
+} // namespace
+
+TEST(Celebration, NextKeyEndsItWithTheBlinkAndTheOrbit) {
+    GameHarness h;
+    keyDuringTheBlink(h);
     EXPECT_FALSE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.state().NewRecordShown);
     EXPECT_FALSE(h.scene().isVisible(LabelNR));
     EXPECT_TRUE(h.scene().isVisible(LabelScore));
     EXPECT_FALSE(h.scene().isVisible(Label1));
+    const Point first = monsterCorners(h)[0];
+    h.tick();
+    EXPECT_EQ(monsterCorners(h)[0], first) << "the monsters no longer orbit";
+}
+
+TEST(Celebration, NextKeyStartsANewGameKeepingTheNewRecord) {
+    GameHarness h;
+    keyDuringTheBlink(h);
     EXPECT_TRUE(h.state().Playing);
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
     EXPECT_EQ(h.scene().text(LabelHighScore), "200匹\r(最高記録)");
     EXPECT_EQ(h.platform.timerInterval, 500);
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
-    const Point first = monsterCorners(h)[0];
-    h.tick();
-    EXPECT_EQ(monsterCorners(h)[0], first) << "the monsters no longer orbit";
 }

@@ -40,12 +40,14 @@ TEST(StrangeHammer, StartsAtTheOppositeEdgeWhenThePointerIsAtOrOutsideAnEdge) {
                           Case{{720, 556}, {HammerNear, HammerNear}},
                           Case{{-400, 2000}, {HammerFarLeft, HammerNear}},
                           Case{{3000, -10}, {HammerNear, HammerFarTop}}}) {
+        SCOPED_TRACE("pointer at " + std::to_string(c.pointer.x) + "," +
+                     std::to_string(c.pointer.y));
         GameHarness h;
         h.runTitle();
         h.platform.pointer = c.pointer;
         h.key();
-        EXPECT_EQ(h.scene().left(ImgBou), c.hammer.x) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(h.scene().top(ImgBou), c.hammer.y) << c.pointer.x << "," << c.pointer.y;
+        EXPECT_EQ(h.scene().left(ImgBou), c.hammer.x);
+        EXPECT_EQ(h.scene().top(ImgBou), c.hammer.y);
     }
 }
 

@@ -18,7 +18,7 @@ void chooseNormalHammer(GameHarness& h) {
 
 } // namespace
 
-TEST(Level, AKeyInTheReadyPhaseStartsLevelOne) {
+TEST(Level, AKeyInTheReadyPhaseStartsLevelOneOnAHalfSecondClock) {
     GameHarness h;
     h.startLevel1();
     const GameState& s = h.state();
@@ -27,18 +27,28 @@ TEST(Level, AKeyInTheReadyPhaseStartsLevelOne) {
     EXPECT_EQ(s.Ticks, 0);
     EXPECT_TRUE(h.platform.timerEnabled);
     EXPECT_EQ(h.platform.timerInterval, 500);
+}
+
+TEST(Level, PlayLocksTheHammerMenuOffersSavingAndTradesThePointerForTheHammer) {
+    GameHarness h;
+    h.startLevel1();
     EXPECT_FALSE(h.platform.isEnabled(MenuItem::N1));
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_EQ(h.platform.cursor, CursorIndex::Transparent);
     EXPECT_TRUE(h.scene().isVisible(ImgBou));
+}
+
+TEST(Level, LevelOneShowsItsStatusInPlaceOfTheTitle) {
+    GameHarness h;
+    h.startLevel1();
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
     EXPECT_EQ(h.scene().text(LabelHighScore), "190匹\r(最高記録)");
     EXPECT_EQ(h.scene().text(LabelTime), "60");
     for (const ElementId gone : {ImgTitle1, ImgTitle2, ImgRogo, Label1})
-        EXPECT_FALSE(h.scene().isVisible(gone));
+        EXPECT_FALSE(h.scene().isVisible(gone)) << static_cast<int>(gone);
     for (const ElementId shown : {LabelTime, LabelLevel, LabelScore, LabelHighScore})
-        EXPECT_TRUE(h.scene().isVisible(shown));
+        EXPECT_TRUE(h.scene().isVisible(shown)) << static_cast<int>(shown);
     EXPECT_EQ(h.scene().top(Label1), 152);
 }
 
@@ -74,8 +84,10 @@ TEST(Level, MonstersLieInTheFieldMoreThanAHundredPixelsApart) {
     GameHarness h;
     h.startLevel1();
     for (int jump = 0; jump < 24; ++jump) {
+        SCOPED_TRACE("after jump " + std::to_string(jump));
         const auto rects = monsterRects(h);
         for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE("monster " + std::to_string(i));
             EXPECT_GE(rects[i].left, 10);
             EXPECT_LE(rects[i].left, 549);
             EXPECT_GE(rects[i].top, 10);
@@ -118,7 +130,7 @@ TEST(Level, CornersExactlyAHundredPixelsApartAreDrawnAgain) {
     EXPECT_GT(dx * dx + dy * dy, 10000);
 }
 
-TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
+TEST(Level, AKeyPausesWithTheClockStoppedAndTheMonstersHidden) {
     GameHarness h;
     h.startLevel1();
     h.tick(3);
@@ -132,9 +144,16 @@ TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
     EXPECT_FALSE(h.scene().isVisible(ImgMonster0));
     EXPECT_EQ(h.platform.cursor, CursorIndex::Arrow);
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N1));
+}
 
+TEST(Level, ResumeRedrawsTheMonstersWithoutResettingTheJumpCounter) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(3);
+    h.key();
     h.platform.timeOfDay = 777;
     h.key();
+    const GameState& s = h.state();
     EXPECT_TRUE(s.Playing);
     EXPECT_FALSE(s.ResumePending);
     EXPECT_EQ(s.Ticks, 3);

@@ -152,6 +152,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
     MouseRouter router;
     // Qt keeps sending to the field while any button is down, also over the menu bar.
     for (const Point outside : {Point{300, -5}, Point{-1, 200}, Point{617, 200}, Point{300, 460}}) {
+        SCOPED_TRACE("at " + std::to_string(outside.x) + "," + std::to_string(outside.y));
         EXPECT_EQ(router.move(scene, outside, false), MouseTarget::nobody());
         EXPECT_EQ(router.press(scene, outside, MouseButton::Right), MouseTarget::nobody());
         EXPECT_EQ(router.press(scene, outside, MouseButton::Left), MouseTarget::nobody());

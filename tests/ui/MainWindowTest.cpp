@@ -56,9 +56,14 @@ TEST_F(MainWindowShown, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
               QStringList({QStringLiteral("ヘルプ(&D)"), QStringLiteral("-"),
                            QStringLiteral("バージョン情報(&B)")}));
+}
 
-    // At start nothing is checked, saving is off, and the title keeps the Hammer menu shut.
+TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHammerMenuShut) {
+    const QList<QAction*> bar = window().menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    ASSERT_NE(bar[0]->menu(), nullptr);
     for (const QAction* item : bar[0]->menu()->actions()) {
+        SCOPED_TRACE(item->text().toStdString());
         EXPECT_TRUE(item->isCheckable());
         EXPECT_FALSE(item->isChecked());
         EXPECT_TRUE(item->isEnabled());
