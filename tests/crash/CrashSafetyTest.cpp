@@ -2,6 +2,8 @@
 // log-out). Each file must then hold either the last content fully written or the one being
 // written, never a mixture, an empty file or an older content.
 
+#include "ChildProcess.h"
+#include "LittleEndian.h"
 #include "NumberedRecords.h"
 #include "RecordFile.h"
 #include "TempFolder.h"
@@ -35,19 +37,12 @@ constexpr int Kills = 250;
 // Numbers of one round's writes start here times the round; no round comes near this many.
 constexpr std::int32_t RoundSpacing = 100000;
 
-template <std::size_t N> Bytes toVector(const std::array<std::byte, N>& bytes) {
-    Bytes out;
-    for (const std::byte b : bytes)
-        out.push_back(std::to_integer<unsigned char>(b));
-    return out;
-}
-
 Bytes highScoreBytes(std::int32_t n) {
-    return toVector(numberedHighScores(n).toBytes());
+    return bytesOf(numberedHighScores(n).toBytes());
 }
 
 Bytes savedGameBytes(std::int32_t n) {
-    return toVector(numberedSavedGame(n).toBytes());
+    return bytesOf(numberedSavedGame(n).toBytes());
 }
 
 class ScratchFolder : public TempFolder {
@@ -77,24 +72,10 @@ public:
         std::vector<std::string> args{program, folder.string(), std::to_string(first)};
         if (count >= 0)
             args.push_back(std::to_string(count));
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-
         int ends[2];
         if (::pipe(ends) != 0)
             throw std::runtime_error("no pipe");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(ends[1], STDOUT_FILENO);
-            ::close(ends[0]);
-            ::close(ends[1]);
-            if (!preload.empty())
-                ::setenv("LD_PRELOAD", preload.c_str(), 1);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
+        m_pid = startProcess(std::move(args), -1, ends[1], {ends[0], ends[1]}, preload);
         ::close(ends[1]);
         m_reports = ends[0];
         if (m_pid < 0)
@@ -128,9 +109,7 @@ public:
     int reap() {
         while (readReport()) {
         }
-        int status = 0;
-        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        const int status = waitForProcess(m_pid);
         m_pid = -1;
         return status;
     }

@@ -2,6 +2,7 @@
 // refuses to change them. A real FAT image, made with mkfs.vfat and mounted by fusefat in a
 // process of the test's own, holds the player's folder.
 
+#include "ChildProcess.h"
 #include "GameHarness.h"
 
 #include <cerrno>
@@ -26,19 +27,9 @@ constexpr long FuseMagic = 0x65735546;
 
 // Runs a program to its end; its exit status, or -1 when it could not run.
 int runToEnd(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) < 0)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const pid_t pid = startProcess(std::move(args));
+    const int status = pid < 0 ? -1 : waitForProcess(pid);
+    return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool isFuseMount(const fs::path& folder) {
@@ -58,12 +49,8 @@ public:
             m_problem = "mkfs.vfat (Debian package dosfstools) could not make the image";
             return;
         }
-        m_server = ::fork();
-        if (m_server == 0) {
-            ::execlp("fusefat", "fusefat", "-f", "-s", "-o", "rw+", image.c_str(), mount().c_str(),
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
+        m_server =
+            startProcess({"fusefat", "-f", "-s", "-o", "rw+", image.string(), mount().string()});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!isFuseMount(mount()) && std::chrono::steady_clock::now() < giveUp &&
                ::waitpid(m_server, nullptr, WNOHANG) == 0)

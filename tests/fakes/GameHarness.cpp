@@ -24,10 +24,31 @@ void GameHarness::tick(int n) {
     }
 }
 
+void runTitle(Game& game, const FakePlatform& platform) {
+    game.FormCreate();
+    while (game.state().TitlePhase && platform.timerEnabled)
+        game.Timer1Timer();
+}
+
 void GameHarness::runTitle() {
-    m_game->FormCreate();
-    while (state().TitlePhase && platform.timerEnabled)
-        m_game->Timer1Timer();
+    ::runTitle(*m_game, platform);
+}
+
+void GameHarness::chooseMode(MenuItem item) {
+    platform.answers = {Answer::Yes};
+    switch (item) {
+    case MenuItem::N2:
+        m_game->N2Click();
+        break;
+    case MenuItem::N3:
+        m_game->N3Click();
+        break;
+    case MenuItem::N4:
+        m_game->N4Click();
+        break;
+    default:
+        FAIL() << "not a mode of the Hammer menu";
+    }
 }
 
 void GameHarness::startLevel1() {

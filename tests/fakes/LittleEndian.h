@@ -45,6 +45,14 @@ inline void putLe32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
     putLittleEndian(bytes, value, 4);
 }
 
+// A record's byte image, as the bytes its file holds.
+template <std::size_t N> std::vector<std::uint8_t> bytesOf(const std::array<std::byte, N>& image) {
+    std::vector<std::uint8_t> bytes;
+    for (const std::byte b : image)
+        bytes.push_back(std::to_integer<std::uint8_t>(b));
+    return bytes;
+}
+
 // Signed 32-bit words as the record files hold them.
 inline std::vector<std::uint8_t> words(std::span<const std::int32_t> values) {
     std::vector<std::uint8_t> bytes;

@@ -25,13 +25,6 @@ void save(const fs::path& folder, const std::string& name, const Bytes& bytes) {
     writeFileBytes(folder / name, bytes);
 }
 
-template <std::size_t N> Bytes bytesOf(const std::array<std::byte, N>& image) {
-    Bytes out;
-    for (const std::byte b : image)
-        out.push_back(std::to_integer<std::uint8_t>(b));
-    return out;
-}
-
 Bytes highScores(std::int32_t normal, std::int32_t strange, std::int32_t random) {
     HighScoreRecord record;
     record.scores = {normal, strange, random};

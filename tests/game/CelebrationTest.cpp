@@ -14,11 +14,6 @@ std::array<Point, 3> monsterCorners(const GameHarness& h) {
             Point{h.scene().left(ImgMonster2), h.scene().top(ImgMonster2)}};
 }
 
-void chooseNormalHammer(GameHarness& h) {
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
-}
-
 constexpr std::array<Point, 3> OrbitStart{Point{450, 200}, Point{225, 70}, Point{225, 330}};
 
 } // namespace
@@ -83,7 +78,7 @@ TEST(GameClear, EqualScoreIsNoRecord) {
 TEST(GameClear, NormalModeWithoutARecordStandsStill) {
     GameHarness h;
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.clearGame(320);
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.platform.timerEnabled);
@@ -95,7 +90,7 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
     GameHarness h;
     h.writeFile("record1.dat", words({330, 190, 190}));
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.clearGame(331);
     EXPECT_EQ(h.readFile("record1.dat"), words({331, 190, 190}));
     EXPECT_TRUE(h.platform.timerEnabled);
@@ -198,8 +193,7 @@ TEST(Celebration, OrbitStartsAtThreePlacesAndTurnsTenDegreesATick) {
 TEST(Celebration, RandomModeOrbitsToo) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.clearGame(190);
     EXPECT_EQ(monsterCorners(h), OrbitStart);
     h.tick();

@@ -120,8 +120,7 @@ TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) 
 TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.key();
     // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
     while (!h.state().NormalHammerActive)
@@ -143,8 +142,7 @@ TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTra
 TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
+    h.chooseMode(MenuItem::N2);
     h.key();
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));

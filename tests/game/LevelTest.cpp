@@ -11,11 +11,6 @@ std::array<Rect, 3> monsterRects(const GameHarness& h) {
     return {h.scene().rect(ImgMonster0), h.scene().rect(ImgMonster1), h.scene().rect(ImgMonster2)};
 }
 
-void chooseNormalHammer(GameHarness& h) {
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
-}
-
 } // namespace
 
 TEST(Level, AKeyInTheReadyPhaseStartsLevelOneOnAHalfSecondClock) {
@@ -222,7 +217,7 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
 TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
     GameHarness h;
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.playLevelTo(50);
     ASSERT_EQ(h.state().Score, 50);
     EXPECT_EQ(h.state().Level, 1);
@@ -244,8 +239,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
 TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.key();
     EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
     bool sawNormal = false;

@@ -169,8 +169,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
 TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
+    h.chooseMode(MenuItem::N2);
     h.key();
     ASSERT_TRUE(h.state().NormalHammerActive);
     Game& game = h.game();

@@ -1,10 +1,7 @@
 // An installed game reads its files from the shared folder and keeps its records in the
 // player's own folder, which it makes on the first save.
 
-#include "FakePlatform.h"
-#include "Game.h"
-#include "LittleEndian.h"
-#include "TempFolder.h"
+#include "GameHarness.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,9 +22,7 @@ protected:
 
     // The title, a key, and a save from the menu in the first level.
     void saveFromTheMenu(Game& game) {
-        game.FormCreate();
-        while (game.state().TitlePhase && platform.timerEnabled)
-            game.Timer1Timer();
+        runTitle(game, platform);
         game.FormKeyDown();
         game.Timer1Timer();
         platform.answers.push_back(Answer::Yes);
@@ -67,9 +62,7 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
     // The next start offers the game from the player's folder.
     FakePlatform again;
     Game next(again, Folders{shared(), records(), true});
-    next.FormCreate();
-    while (next.state().TitlePhase && again.timerEnabled)
-        next.Timer1Timer();
+    runTitle(next, again);
     ASSERT_EQ(again.questions.size(), 1u);
     EXPECT_EQ(again.questions[0].message, "前回の続きからゲームを始めますか？");
 }
@@ -89,9 +82,7 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     const std::string blocked = (m_root / "blocked" / "zunbario").string() + "/";
     FakePlatform other;
     Game refused(other, Folders{shared(), blocked, true});
-    refused.FormCreate();
-    while (refused.state().TitlePhase && other.timerEnabled)
-        refused.Timer1Timer();
+    runTitle(refused, other);
     refused.FormKeyDown();
     other.answers.push_back(Answer::Yes);
     refused.N5Click();
