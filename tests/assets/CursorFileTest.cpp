@@ -12,7 +12,7 @@ QByteArray hammerCursor() {
     return readBytes(sourceFile("data/Zintok.cur"));
 }
 
-class CursorFileTest : public ::testing::Test {
+class CursorFileLoad : public ::testing::Test {
 protected:
     QString damaged(const QByteArray& bytes) {
         const QString path = m_dir.filePath("damaged.cur");
@@ -72,7 +72,7 @@ TEST(CursorHeader, RefusesWhatIsNotAWholeCursorFile) {
     EXPECT_FALSE(readCursorHeader(asSpan(insideDirectory)));
 }
 
-TEST_F(CursorFileTest, TheHammerCursorKeepsItsFilesHotspot) {
+TEST_F(CursorFileLoad, TheHammerCursorKeepsItsFilesHotspot) {
     const QByteArray bytes = hammerCursor();
     const auto cursor = loadCursorFile(sourceFile("data/Zintok.cur"));
     ASSERT_TRUE(cursor);
@@ -82,13 +82,13 @@ TEST_F(CursorFileTest, TheHammerCursorKeepsItsFilesHotspot) {
     EXPECT_EQ(cursor->pixmap().size(), QSize(32, 32));
 }
 
-TEST_F(CursorFileTest, TheTransparentCursorHidesThePointer) {
+TEST_F(CursorFileLoad, TheTransparentCursorHidesThePointer) {
     const auto cursor = loadCursorFile(sourceFile("data/tomei.cur"));
     ASSERT_TRUE(cursor);
     EXPECT_EQ(cursor->shape(), Qt::BlankCursor);
 }
 
-TEST_F(CursorFileTest, MissingOrDamagedFilesGiveNoCursor) {
+TEST_F(CursorFileLoad, MissingOrDamagedFilesGiveNoCursor) {
     EXPECT_FALSE(loadCursorFile(m_dir.filePath("absent.cur")));
     EXPECT_FALSE(loadCursorFile(m_dir.path())) << "a folder";
     const QByteArray good = hammerCursor();

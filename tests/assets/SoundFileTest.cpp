@@ -4,7 +4,6 @@
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,23 +12,22 @@ namespace {
 QByteArray waveFile(int rate, const std::vector<qint16>& channelValues, int frames) {
     const auto channels = static_cast<quint16>(channelValues.size());
     const quint32 dataBytes = static_cast<quint32>(frames) * channels * 2;
-    QByteArray bytes("RIFF....WAVEfmt ");
-    const auto put32 = [&](quint32 v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
-    const auto put16 = [&](quint16 v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
-    put32(16);
-    put16(1);
-    put16(channels);
-    put32(static_cast<quint32>(rate));
-    put32(static_cast<quint32>(rate) * channels * 2);
-    put16(static_cast<quint16>(channels * 2));
-    put16(16);
-    bytes.append("data");
-    put32(dataBytes);
+    std::vector<std::uint8_t> bytes{'R', 'I', 'F', 'F'};
+    putLe32(bytes, 36 + dataBytes);
+    bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    putLe32(bytes, 16);
+    putLe16(bytes, 1);
+    putLe16(bytes, channels);
+    putLe32(bytes, static_cast<quint32>(rate));
+    putLe32(bytes, static_cast<quint32>(rate) * channels * 2);
+    putLe16(bytes, static_cast<quint16>(channels * 2));
+    putLe16(bytes, 16);
+    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
+    putLe32(bytes, dataBytes);
     for (int f = 0; f < frames; ++f)
         for (qint16 v : channelValues)
-            put16(static_cast<quint16>(v));
-    qToLittleEndian<quint32>(static_cast<quint32>(bytes.size() - 8), bytes.data() + 4);
-    return bytes;
+            putLe16(bytes, static_cast<quint16>(v));
+    return toQByteArray(bytes);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the same record files; a best score one copy wrote is never lowered or erased by the other,
 // and a game clear cancels only a saved game the copy knows.
 
+#include "ChildProcess.h"
 #include "GameHarness.h"
 
 #include <cerrno>
@@ -26,24 +27,12 @@ public:
     GameCopy(const fs::path& folder, std::vector<std::string> commands) {
         std::vector<std::string> args{GAME_COPY, folder.string()};
         args.insert(args.end(), commands.begin(), commands.end());
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-
         int input[2];
         int output[2];
         if (::pipe(input) != 0 || ::pipe(output) != 0)
             throw std::runtime_error("no pipe");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(input[0], STDIN_FILENO);
-            ::dup2(output[1], STDOUT_FILENO);
-            for (const int fd : {input[0], input[1], output[0], output[1]})
-                ::close(fd);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
+        m_pid = startProcess(std::move(args), input[0], output[1],
+                             {input[0], input[1], output[0], output[1]});
         ::close(input[0]);
         ::close(output[1]);
         m_input = input[1];
@@ -82,9 +71,7 @@ public:
     bool finish() {
         while (!nextReport().empty()) {
         }
-        int status = 0;
-        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        const int status = waitForProcess(m_pid);
         m_pid = -1;
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }

@@ -2,8 +2,11 @@
 // log-out). Each file must then hold either the last content fully written or the one being
 // written, never a mixture, an empty file or an older content.
 
+#include "ChildProcess.h"
+#include "LittleEndian.h"
 #include "NumberedRecords.h"
 #include "RecordFile.h"
+#include "TempFolder.h"
 
 #include <array>
 #include <cerrno>
@@ -34,55 +37,28 @@ constexpr int Kills = 250;
 // Numbers of one round's writes start here times the round; no round comes near this many.
 constexpr std::int32_t RoundSpacing = 100000;
 
-template <std::size_t N> Bytes toVector(const std::array<std::byte, N>& bytes) {
-    Bytes out;
-    for (const std::byte b : bytes)
-        out.push_back(std::to_integer<unsigned char>(b));
-    return out;
-}
-
 Bytes highScoreBytes(std::int32_t n) {
-    return toVector(numberedHighScores(n).toBytes());
+    return bytesOf(numberedHighScores(n).toBytes());
 }
 
 Bytes savedGameBytes(std::int32_t n) {
-    return toVector(numberedSavedGame(n).toBytes());
+    return bytesOf(numberedSavedGame(n).toBytes());
 }
 
-Bytes contentOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class ScratchFolder {
+class ScratchFolder : public TempFolder {
 public:
-    ScratchFolder() {
-        std::random_device entropy;
-        m_path = fs::temp_directory_path() / ("zunbario-crash-" + std::to_string(entropy()));
-        fs::create_directories(m_path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const fs::path& path() const { return m_path; }
+    ScratchFolder() : TempFolder("zunbario-crash") {}
 
     // Everything in the folder besides the two record files: what interrupted writes left.
     std::vector<std::string> leftovers() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_path)) {
+        for (const auto& entry : fs::directory_iterator(path())) {
             const std::string name = entry.path().filename().string();
             if (name != "record1.dat" && name != "record2.dat")
                 names.push_back(name);
         }
         return names;
     }
-
-private:
-    fs::path m_path;
 };
 
 // The writer program running in a process of its own, with the pipe on which it reports each
@@ -96,24 +72,10 @@ public:
         std::vector<std::string> args{program, folder.string(), std::to_string(first)};
         if (count >= 0)
             args.push_back(std::to_string(count));
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-
         int ends[2];
         if (::pipe(ends) != 0)
             throw std::runtime_error("no pipe");
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(ends[1], STDOUT_FILENO);
-            ::close(ends[0]);
-            ::close(ends[1]);
-            if (!preload.empty())
-                ::setenv("LD_PRELOAD", preload.c_str(), 1);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
+        m_pid = startProcess(std::move(args), -1, ends[1], {ends[0], ends[1]}, preload);
         ::close(ends[1]);
         m_reports = ends[0];
         if (m_pid < 0)
@@ -147,9 +109,7 @@ public:
     int reap() {
         while (readReport()) {
         }
-        int status = 0;
-        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        const int status = waitForProcess(m_pid);
         m_pid = -1;
         return status;
     }
@@ -190,7 +150,7 @@ public:
     void expectWhole(std::int32_t firstOfRound, int finishedWrites) {
         const std::int32_t last = firstOfRound + finishedWrites - 1;
         const std::int32_t older = finishedWrites == 0 ? m_held : last;
-        const Bytes found = contentOf(m_file);
+        const Bytes found = fileBytes(m_file);
         if (found == m_content(older)) {
             m_held = older;
         } else if (found == m_content(last + 1)) {
@@ -214,7 +174,7 @@ template <typename Record> void writeRecord(const fs::path& file, const Record& 
 
 } // namespace
 
-TEST(CrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
+TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
     ScratchFolder folder;
     const fs::path highScores = folder.path() / "record1.dat";
     const fs::path savedGame = folder.path() / "record2.dat";
@@ -276,15 +236,15 @@ void expectTheLastRecordsOnly(WriterProcess& writer, const ScratchFolder& folder
     const int status = writer.reap();
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_EQ(writer.finished(), 2 * writes);
-    EXPECT_EQ(contentOf(folder.path() / "record1.dat"), highScoreBytes(writes));
-    EXPECT_EQ(contentOf(folder.path() / "record2.dat"), savedGameBytes(writes));
+    EXPECT_EQ(fileBytes(folder.path() / "record1.dat"), highScoreBytes(writes));
+    EXPECT_EQ(fileBytes(folder.path() / "record2.dat"), savedGameBytes(writes));
     EXPECT_EQ(fs::status(folder.path() / "record2.dat").permissions(), permissions);
     EXPECT_TRUE(folder.leftovers().empty());
 }
 
 } // namespace
 
-TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
+TEST(RecordFileCrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
     ScratchFolder folder;
     constexpr int Writes = 20;
     WriterProcess writer(folder.path(), 1, Writes);
@@ -296,7 +256,7 @@ TEST(CrashSafety, AWriterThatFinishesLeavesTheLastContentsAndNoTemporaryFiles) {
 // FAT and exFAT refuse to change permissions: the records are saved all the same. The refusal
 // is injected into the writer; the files keep the private permissions they were created with,
 // which shows the refusal took effect.
-TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
+TEST(RecordFileCrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
     ScratchFolder folder;
     constexpr int Writes = 3;
     WriterProcess writer(folder.path(), 1, Writes, REFUSE_CHMOD);
@@ -304,7 +264,7 @@ TEST(CrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEverySave) {
                              fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST(CrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
+TEST(RecordFileCrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
     ScratchFolder folder;
     const fs::path highScores = folder.path() / "record1.dat";
     for (const char* stale : {"record1.dat.AAAAAA", "record1.dat.", "record1.dat.tmp"}) {

@@ -2,6 +2,7 @@
 // refuses to change them. A real FAT image, made with mkfs.vfat and mounted by fusefat in a
 // process of the test's own, holds the player's folder.
 
+#include "ChildProcess.h"
 #include "GameHarness.h"
 
 #include <cerrno>
@@ -10,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <sys/mount.h>
 #include <sys/statfs.h>
@@ -27,19 +27,9 @@ constexpr long FuseMagic = 0x65735546;
 
 // Runs a program to its end; its exit status, or -1 when it could not run.
 int runToEnd(std::vector<std::string> args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) < 0)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const pid_t pid = startProcess(std::move(args));
+    const int status = pid < 0 ? -1 : waitForProcess(pid);
+    return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool isFuseMount(const fs::path& folder) {
@@ -51,22 +41,16 @@ bool isFuseMount(const fs::path& folder) {
 class FatStick {
 public:
     FatStick() {
-        m_root =
-            fs::temp_directory_path() / ("zunbario-fat-" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_root / "mount");
-        const fs::path image = m_root / "stick.img";
+        fs::create_directories(mount());
+        const fs::path image = m_folder.path() / "stick.img";
         std::ofstream(image).close();
         fs::resize_file(image, 8 * 1024 * 1024);
         if (runToEnd({"mkfs.vfat", "-n", "STICK", image.string()}) != 0) {
             m_problem = "mkfs.vfat (Debian package dosfstools) could not make the image";
             return;
         }
-        m_server = ::fork();
-        if (m_server == 0) {
-            ::execlp("fusefat", "fusefat", "-f", "-s", "-o", "rw+", image.c_str(), mount().c_str(),
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
+        m_server =
+            startProcess({"fusefat", "-f", "-s", "-o", "rw+", image.string(), mount().string()});
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!isFuseMount(mount()) && std::chrono::steady_clock::now() < giveUp &&
                ::waitpid(m_server, nullptr, WNOHANG) == 0)
@@ -88,25 +72,23 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         }
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
     }
     FatStick(const FatStick&) = delete;
     FatStick& operator=(const FatStick&) = delete;
 
-    fs::path mount() const { return m_root / "mount"; }
+    fs::path mount() const { return m_folder.path() / "mount"; }
     // Why the stick could not be mounted, or "".
     const std::string& problem() const { return m_problem; }
 
 private:
-    fs::path m_root;
+    TempFolder m_folder{"zunbario-fat"};
     pid_t m_server = -1;
     std::string m_problem;
 };
 
 } // namespace
 
-TEST(FatFolder, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
+TEST(GameOnFatFilesystem, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
     FatStick stick;
     ASSERT_EQ(stick.problem(), "");
     fs::create_directory(stick.mount() / "data");

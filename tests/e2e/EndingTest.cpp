@@ -2,9 +2,9 @@
 // have offered to save is saved as if the answer were Yes, and nothing is written otherwise.
 
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 
 #include <QElapsedTimer>
-#include <QtEndian>
 #include <array>
 #include <csignal>
 #include <initializer_list>
@@ -13,7 +13,7 @@ namespace {
 
 using Words = std::array<qint32, 8>;
 
-class EndingProgram : public Program {
+class ProgramEnding : public Program {
 protected:
     // Starts level 1 and waits until its clock has moved on from 60: a busy machine may be slow
     // to give the first ticks.
@@ -46,14 +46,7 @@ protected:
     }
 
     Words savedWords() const {
-        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-        Words words{};
-        if (!file.open(QIODevice::ReadOnly))
-            return words;
-        const QByteArray bytes = file.readAll();
-        for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= std::size_t(bytes.size()); ++i)
-            words[i] = qFromLittleEndian<qint32>(bytes.constData() + i * 4);
-        return words;
+        return recordWords<8>(m_folder.filePath(QStringLiteral("data/record2.dat")));
     }
 
     // Level 1 of the strange-hammer mode, interrupted after a moment of play with no hit.
@@ -72,7 +65,7 @@ protected:
 } // namespace
 
 // A second signal while the first is handled changes nothing: the file is written once, whole.
-TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
+TEST_F(ProgramEnding, TermDuringPlaySavesTheRunningLevel) {
     startPlaying();
     endWith({SIGTERM, SIGINT});
     expectInterruptedLevelOne();
@@ -84,7 +77,7 @@ TEST_F(EndingProgram, TermDuringPlaySavesTheRunningLevel) {
               0);
 }
 
-TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
+TEST_F(ProgramEnding, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
     startPlaying();
     X11Session::requestClose(m_window);
     ASSERT_TRUE(X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience).has_value());
@@ -92,13 +85,13 @@ TEST_F(EndingProgram, HupWhileTheCloseQuestionIsOpenSavesAsIfTheAnswerWereYes) {
     expectInterruptedLevelOne();
 }
 
-TEST_F(EndingProgram, IntInTheReadyPhaseWritesNothing) {
+TEST_F(ProgramEnding, IntInTheReadyPhaseWritesNothing) {
     ASSERT_TRUE(waitForReadyPhase());
     endWith({SIGINT});
     EXPECT_FALSE(savedGameExists());
 }
 
-TEST_F(EndingProgram, TermDuringTheTitleWritesNothing) {
+TEST_F(ProgramEnding, TermDuringTheTitleWritesNothing) {
     endWith({SIGTERM});
     EXPECT_FALSE(savedGameExists());
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "LittleEndian.h"
 #include "ProgramFixture.h"
+#include "TempFolder.h"
 
 #include <QProcessEnvironment>
-#include <QtEndian>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -83,12 +84,8 @@ private:
 
 // The eight words of a saved-game file, read by its byte path; all zero when it is missing.
 inline std::array<qint32, 8> savedGameWords(const std::string& path, qint64* size = nullptr) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> bytes = fileBytes(path);
     if (size)
         *size = static_cast<qint64>(bytes.size());
-    std::array<qint32, 8> words{};
-    for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= bytes.size(); ++i)
-        words[i] = qFromLittleEndian<qint32>(bytes.data() + i * 4);
-    return words;
+    return wordsOf<8>(bytes);
 }

@@ -1,26 +1,12 @@
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 
 #include <QElapsedTimer>
-#include <QtEndian>
 #include <array>
 
 namespace {
 
 using Words = std::array<qint32, 8>;
-
-QByteArray toBytes(const Words& words) {
-    QByteArray bytes(static_cast<int>(words.size() * 4), '\0');
-    for (std::size_t i = 0; i < words.size(); ++i)
-        qToLittleEndian(words[i], bytes.data() + i * 4);
-    return bytes;
-}
-
-Words fromBytes(const QByteArray& bytes) {
-    Words words{};
-    for (std::size_t i = 0; i < words.size() && (i + 1) * 4 <= std::size_t(bytes.size()); ++i)
-        words[i] = qFromLittleEndian<qint32>(bytes.constData() + i * 4);
-    return words;
-}
 
 // Level 2 of the strange-hammer mode, paused at its 40th tick with 45 hits, 30 of them from
 // level 1; the reserved words hold values another program may have left there.
@@ -29,14 +15,11 @@ constexpr Words Saved{0x11223344, -5, 2, 45, 30, 1, 40, 0};
 class ProgramWithSavedGame : public Program {
 protected:
     void prepareFolder() override {
-        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(toBytes(Saved));
+        writeRecordWords(m_folder.filePath(QStringLiteral("data/record2.dat")), Saved);
     }
 
     Words savedWords() const {
-        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-        return file.open(QIODevice::ReadOnly) ? fromBytes(file.readAll()) : Words{};
+        return recordWords<8>(m_folder.filePath(QStringLiteral("data/record2.dat")));
     }
 };
 

@@ -49,7 +49,7 @@ void pressOnXwayland(const WestonSession& weston, const QString& keys) {
 }
 
 // A compositor of the test's own and a copied player's folder to start the game from.
-class WaylandDesktop : public ::testing::Test {
+class ProgramOnWayland : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
@@ -74,7 +74,7 @@ private:
 
 } // namespace
 
-TEST_F(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
+TEST_F(ProgramOnWayland, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses) {
     // As a desktop starts it: QT_QPA_PLATFORM is not set.
     QProcessEnvironment env = weston.sessionEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -201,7 +201,7 @@ TEST_F(WaylandDesktop, TheGameComesUpThroughXwaylandCentredPlaysALevelAndCloses)
     EXPECT_EQ(game.exitCode(), 0);
 }
 
-TEST_F(WaylandDesktop, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsksForIt) {
+TEST_F(ProgramOnWayland, TheGameIsNativeOnWaylandWithoutAnXServerOrWhenThePlayerAsksForIt) {
     // No X server to talk to: the game falls back to Wayland. An X server, but the player's own
     // QT_QPA_PLATFORM asks for Wayland: the player's setting wins.
     QProcessEnvironment noX = weston.sessionEnvironment();

@@ -9,6 +9,22 @@
 #include <string>
 #include <vector>
 
+// The fake platform's window, and where its edges put the strange hammer.
+namespace FakeWindow {
+
+// An outer window at (100, 50): 4 px frame, 23 px title bar, 20 px menu bar, 617 × 460 client.
+inline constexpr Rect Outer{100, 50, 625, 511};
+inline constexpr int ClientHeight = 460;
+// The client area's top on the screen, the outer bottom less the client: 50 + 511 - 460.
+inline constexpr int ClientTop = Outer.top + Outer.height - ClientHeight;
+// The 32 px hammer 5 px inside an edge of the window's own width and height, its farthest left
+// and top and its nearest place.
+inline constexpr int HammerFarLeft = Outer.width - 32 - 5;
+inline constexpr int HammerFarTop = Outer.height - 32 - 5;
+inline constexpr int HammerNear = 5;
+
+} // namespace FakeWindow
+
 // A hand-written Platform for the rules' tests: it records what the game asks, answers
 // questions from a script and lets a test move the pointer and the clock.
 class FakePlatform : public Platform {
@@ -28,9 +44,8 @@ public:
     CursorIndex cursor = CursorIndex::Arrow;
 
     Point pointer{500, 400};
-    // An outer window at (100, 50): 4 px frame, 23 px title bar, 20 px menu bar, 617 × 460 client.
-    Rect window{100, 50, 625, 511};
-    int client = 460;
+    Rect window = FakeWindow::Outer;
+    int client = FakeWindow::ClientHeight;
 
     std::map<MenuItem, bool> menuEnabled;
     std::map<MenuItem, bool> menuChecked;

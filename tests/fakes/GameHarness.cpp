@@ -1,28 +1,16 @@
 #include "GameHarness.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <random>
 
 namespace fs = std::filesystem;
 
-GameHarness::GameHarness() {
-    std::random_device entropy;
-    m_folder = fs::temp_directory_path() / ("zunbario-test-" + std::to_string(entropy()));
+GameHarness::GameHarness() : m_ownFolder(std::in_place), m_folder(m_ownFolder->path()) {
     fs::create_directories(m_folder / "data");
     m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
 }
 
-GameHarness::GameHarness(fs::path sharedFolder)
-    : m_folder(std::move(sharedFolder)), m_ownsFolder(false) {
+GameHarness::GameHarness(fs::path sharedFolder) : m_folder(std::move(sharedFolder)) {
     m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
-}
-
-GameHarness::~GameHarness() {
-    std::error_code ignored;
-    if (m_ownsFolder)
-        fs::remove_all(m_folder, ignored);
 }
 
 fs::path GameHarness::dataFile(const std::string& name) const {
@@ -36,10 +24,31 @@ void GameHarness::tick(int n) {
     }
 }
 
+void runTitle(Game& game, const FakePlatform& platform) {
+    game.FormCreate();
+    while (game.state().TitlePhase && platform.timerEnabled)
+        game.Timer1Timer();
+}
+
 void GameHarness::runTitle() {
-    m_game->FormCreate();
-    while (state().TitlePhase && platform.timerEnabled)
-        m_game->Timer1Timer();
+    ::runTitle(*m_game, platform);
+}
+
+void GameHarness::chooseMode(MenuItem item) {
+    platform.answers = {Answer::Yes};
+    switch (item) {
+    case MenuItem::N2:
+        m_game->N2Click();
+        break;
+    case MenuItem::N3:
+        m_game->N3Click();
+        break;
+    case MenuItem::N4:
+        m_game->N4Click();
+        break;
+    default:
+        FAIL() << "not a mode of the Hammer menu";
+    }
 }
 
 void GameHarness::startLevel1() {
@@ -88,22 +97,9 @@ void GameHarness::clearGame(int finalScore) {
 
 void GameHarness::writeFile(const std::string& name,
                             const std::vector<unsigned char>& bytes) const {
-    std::ofstream out(dataFile(name), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    writeFileBytes(dataFile(name), bytes);
 }
 
 std::vector<unsigned char> GameHarness::readFile(const std::string& name) const {
-    std::ifstream in(dataFile(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<unsigned char> words(std::initializer_list<std::int32_t> values) {
-    std::vector<unsigned char> bytes;
-    for (const std::int32_t v : values) {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int b = 0; b < 4; ++b)
-            bytes.push_back(static_cast<unsigned char>(u >> (8 * b)));
-    }
-    return bytes;
+    return fileBytes(dataFile(name));
 }

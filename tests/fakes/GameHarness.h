@@ -2,12 +2,18 @@
 
 #include "FakePlatform.h"
 #include "Game.h"
+#include "LittleEndian.h"
 #include "Rules.h"
+#include "TempFolder.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+// FormCreate and the title's ticks until the timer stops in the Ready phase.
+void runTitle(Game& game, const FakePlatform& platform);
 
 // A game over a fake platform in a fresh folder of its own, with the helpers the rules' tests
 // share: running the title, pressing keys, firing ticks and reading record files.
@@ -16,7 +22,6 @@ public:
     GameHarness();
     // A game in a folder that others share; the folder is left as it is when the game ends.
     explicit GameHarness(std::filesystem::path sharedFolder);
-    ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
 
@@ -37,6 +42,9 @@ public:
     // Ticks until the running level ends.
     void finishLevel();
     void key() { m_game->FormKeyDown(); }
+    // Chooses the mode of the Hammer menu's `item` (N2, N3 or N4) and answers Yes to the
+    // question that a change of mode asks.
+    void chooseMode(MenuItem item);
     // One hit with the hammer in use: a press on a monster still standing with the normal hammer
     // (waiting for the next jump when all three are down), a swing over monster 0 with the
     // strange one. Fails the test if the level runs out first.
@@ -51,10 +59,7 @@ public:
     std::vector<unsigned char> readFile(const std::string& name) const;
 
 private:
+    std::optional<TempFolder> m_ownFolder;
     std::filesystem::path m_folder;
-    bool m_ownsFolder = true;
     std::unique_ptr<Game> m_game;
 };
-
-// Little-endian 32-bit words as the record files hold them.
-std::vector<unsigned char> words(std::initializer_list<std::int32_t> values);

@@ -18,11 +18,6 @@
 
 namespace {
 
-const FuzzFolder& scratch() {
-    static const FuzzFolder folder;
-    return folder;
-}
-
 template <typename Record>
 Record readOver(const std::string& file, const std::uint8_t* data, std::size_t size,
                 const Record& before) {
@@ -60,7 +55,7 @@ void checkPlayable(const SavedGameRecord& saved) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string file = (scratch().path() / "data" / "record.dat").string();
+    const std::string file = (fuzzFolder() / "data" / "record.dat").string();
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

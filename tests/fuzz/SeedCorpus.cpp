@@ -3,13 +3,14 @@
 //
 //     zunbario_fuzz_seeds records|title|cursor|jpeg FOLDER
 
+#include "LittleEndian.h"
 #include "Records.h"
+#include "TempFolder.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <jpeglib.h>
 #include <string>
 #include <vector>
@@ -21,16 +22,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 void save(const fs::path& folder, const std::string& name, const Bytes& bytes) {
-    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-template <std::size_t N> Bytes bytesOf(const std::array<std::byte, N>& image) {
-    Bytes out;
-    for (const std::byte b : image)
-        out.push_back(std::to_integer<std::uint8_t>(b));
-    return out;
+    writeFileBytes(folder / name, bytes);
 }
 
 Bytes highScores(std::int32_t normal, std::int32_t strange, std::int32_t random) {
@@ -87,16 +79,6 @@ void titleSeeds(const fs::path& folder) {
     save(folder, "unreadable", titleInput(1 | 2 | 16, highs, savedGame(1, 0, 0, 1, 0, 1)));
 }
 
-void put16(Bytes& b, unsigned v) {
-    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void put32(Bytes& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
-}
-
 // A cursor file with one picture: the directory, one entry, and a bitmap header with its pixels
 // and mask.
 Bytes cursorFile(std::uint8_t side, unsigned hotX, unsigned hotY) {
@@ -104,24 +86,24 @@ Bytes cursorFile(std::uint8_t side, unsigned hotX, unsigned hotY) {
     const std::uint32_t mask = side * ((side + 31u) / 32u * 4u);
     const std::uint32_t imageBytes = 40 + pixels + mask;
     Bytes b;
-    put16(b, 0);
-    put16(b, 2);
-    put16(b, 1);
+    putLe16(b, 0);
+    putLe16(b, 2);
+    putLe16(b, 1);
     b.push_back(side);
     b.push_back(side);
     b.push_back(0);
     b.push_back(0);
-    put16(b, hotX);
-    put16(b, hotY);
-    put32(b, imageBytes);
-    put32(b, 22);
-    put32(b, 40);
-    put32(b, side);
-    put32(b, side * 2u);
-    put16(b, 1);
-    put16(b, 32);
+    putLe16(b, hotX);
+    putLe16(b, hotY);
+    putLe32(b, imageBytes);
+    putLe32(b, 22);
+    putLe32(b, 40);
+    putLe32(b, side);
+    putLe32(b, side * 2u);
+    putLe16(b, 1);
+    putLe16(b, 32);
     for (int i = 0; i < 6; ++i)
-        put32(b, i == 1 ? pixels + mask : 0);
+        putLe32(b, i == 1 ? pixels + mask : 0);
     b.resize(b.size() + pixels + mask, 0x80);
     return b;
 }

@@ -10,16 +10,14 @@
 #include "FuzzCheck.h"
 #include "Game.h"
 #include "HandlerDispatch.h"
-#include "LittleEndianWords.h"
+#include "LittleEndian.h"
 #include "Rules.h"
 #include "SavedGameRule.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -34,11 +32,6 @@ enum Option : std::uint8_t {
     FilesAreFolders = 16,
 };
 
-const FuzzFolder& scratch() {
-    static const FuzzFolder folder;
-    return folder;
-}
-
 void put(const fs::path& file, bool present, bool asFolder, const std::uint8_t* bytes,
          std::size_t size) {
     std::error_code ignored;
@@ -49,8 +42,7 @@ void put(const fs::path& file, bool present, bool asFolder, const std::uint8_t* 
         fs::create_directory(file);
         return;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+    writeFileBytes(file, {bytes, bytes + size});
 }
 
 void checkState(const GameState& s) {
@@ -108,14 +100,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool highScoresPresent = (options & HighScoresPresent) != 0;
     const bool savedPresent = (options & SavedGamePresent) != 0;
     const bool folders = (options & FilesAreFolders) != 0;
-    const fs::path data1 = scratch().path() / "data" / "record1.dat";
-    const fs::path data2 = scratch().path() / "data" / "record2.dat";
+    const fs::path data1 = fuzzFolder() / "data" / "record1.dat";
+    const fs::path data2 = fuzzFolder() / "data" / "record2.dat";
     put(data1, highScoresPresent, folders, highScoreBytes, highScoreSize);
     put(data2, savedPresent, folders, savedBytes, savedSize);
 
     FakePlatform platform;
     platform.answers.push_back((options & AnswerYes) != 0 ? Answer::Yes : Answer::No);
-    Game game(platform, scratch().path().string() + "/");
+    Game game(platform, fuzzFolder().string() + "/");
     runHandler(platform, [&] { game.FormCreate(); });
     for (int tick = 0; game.state().TitlePhase && platform.timerEnabled; ++tick) {
         fuzzCheck(tick < 10000, "the title ends");
@@ -132,15 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const bool highScoresRead = highScoresPresent && !folders;
     const auto expectedHighs =
-        highScoresRead ? wordsOf<3>(highScoreBytes, highScoreSize) : Rules::DefaultHighScores;
+        highScoresRead ? wordsOf<3>({highScoreBytes, highScoreSize}) : Rules::DefaultHighScores;
     fuzzCheck(s.HighScores == expectedHighs, "the high scores are the file's or the defaults");
 
     const bool offered = !platform.questions.empty();
     fuzzCheck(platform.questions.size() <= 1, "a saved game is offered at most once");
-    const auto saved = wordsOf<8>(savedBytes, savedSize);
+    const auto saved = wordsOf<8>({savedBytes, savedSize});
     if (offered) {
         fuzzCheck(savedPresent && !folders, "only a saved-game file offers a game");
-        fuzzCheck(platform.questions.front().message == Texts::ResumeQuestion,
+        fuzzCheck(platform.questions.front().message == "前回の続きからゲームを始めますか？",
                   "the offer asks to continue");
         SavedGameRecord record;
         record.overwriteFrom(reinterpret_cast<const std::byte*>(savedBytes), savedSize);

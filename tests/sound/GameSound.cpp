@@ -3,8 +3,8 @@
 #include "PlayerFolder.h"
 #include "SoundFile.h"
 #include "SoundStream.h"
+#include "TestFiles.h"
 
-#include <QtEndian>
 #include <sstream>
 
 namespace {
@@ -57,12 +57,7 @@ void GameWithSound::SetUp() {
 }
 
 void GameWithSound::prepareFolder() {
-    QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QByteArray bytes(32, '\0');
-    for (std::size_t i = 0; i < m_saved.size(); ++i)
-        qToLittleEndian(m_saved[i], bytes.data() + i * 4);
-    file.write(bytes);
+    writeRecordWords(m_folder.filePath(QStringLiteral("data/record2.dat")), m_saved);
 
     QProcessEnvironment environment = m_server.clientEnvironment();
     if (!m_withServer)
@@ -135,7 +130,7 @@ std::optional<qint32> GameWithSound::writtenHighScore() const {
     const QByteArray bytes = file.readAll();
     if (bytes.size() < 4)
         return std::nullopt;
-    return qFromLittleEndian<qint32>(bytes.constData());
+    return static_cast<qint32>(le32(bytes, 0));
 }
 
 std::vector<Listening::Samples> GameWithSound::gameSounds() {

@@ -28,14 +28,14 @@ int theGameStream(const QString& listing) {
 
 // Level 4 of the normal-hammer mode with 40 s to go and 300 hits: the level ends in a game clear
 // once 20 more hits are made, and the new record tells how many hits the game counted.
-class FortyHits : public GameWithSound {
+class SoundOfFortyHits : public GameWithSound {
 protected:
-    FortyHits() : GameWithSound({0, 0, 4, 300, 300, 0, 40, 0}) {}
+    SoundOfFortyHits() : GameWithSound({0, 0, 4, 300, 300, 0, 40, 0}) {}
 };
 
 } // namespace
 
-TEST_F(FortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
+TEST_F(SoundOfFortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
     resumeSavedGame();
     const QString atStart = sinkInputs();
     const int stream = theGameStream(atStart);
@@ -73,9 +73,9 @@ TEST_F(FortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
 namespace {
 
 // Level 1 of the normal-hammer mode two seconds before its end, with the score given.
-class LevelEnd : public GameWithSound {
+class SoundOfLevelEnd : public GameWithSound {
 protected:
-    explicit LevelEnd(qint32 score) : GameWithSound({0, 0, 1, score, score, 0, 116, 0}) {}
+    explicit SoundOfLevelEnd(qint32 score) : GameWithSound({0, 0, 1, score, score, 0, 116, 0}) {}
 
     void expectHeardWhole(Heard::Sound sound, bool (*message)(QRgb)) {
         resumeSavedGame();
@@ -89,32 +89,32 @@ protected:
     }
 };
 
-class GameOver : public LevelEnd {
+class SoundOfGameOver : public SoundOfLevelEnd {
 protected:
-    GameOver() : LevelEnd(0) {}
+    SoundOfGameOver() : SoundOfLevelEnd(0) {}
 };
 
-class LevelClear : public LevelEnd {
+class SoundOfLevelClear : public SoundOfLevelEnd {
 protected:
-    LevelClear() : LevelEnd(60) {}
+    SoundOfLevelClear() : SoundOfLevelEnd(60) {}
 };
 
 } // namespace
 
-TEST_F(GameOver, IsHeardWhole) {
+TEST_F(SoundOfGameOver, IsHeardWhole) {
     expectHeardWhole(Heard::GameOver, isBlue);
 }
 
-TEST_F(LevelClear, IsHeardWhole) {
+TEST_F(SoundOfLevelClear, IsHeardWhole) {
     expectHeardWhole(Heard::LevelClear, isYellow);
 }
 
 namespace {
 
 // Level 1 of the normal-hammer mode with 50 s to go.
-class ServerRestart : public GameWithSound {
+class SoundAfterServerRestart : public GameWithSound {
 protected:
-    ServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}) {}
+    SoundAfterServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}) {}
 
     bool pressUntilAHitIsHeard(const MonitorRecording& recording);
 };
@@ -129,7 +129,7 @@ std::size_t wholeHits(const std::vector<Listening::Heard>& heard,
 
 } // namespace
 
-bool ServerRestart::pressUntilAHitIsHeard(const MonitorRecording& recording) {
+bool SoundAfterServerRestart::pressUntilAHitIsHeard(const MonitorRecording& recording) {
     // A press can miss when its monster jumps away just before it lands: press again then.
     const std::vector<Listening::Samples> sounds = gameSounds();
     for (int press = 0; press < 5; ++press) {
@@ -144,7 +144,7 @@ bool ServerRestart::pressUntilAHitIsHeard(const MonitorRecording& recording) {
     return false;
 }
 
-TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
+TEST_F(SoundAfterServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     const std::vector<Listening::Samples> sounds = gameSounds();
     resumeSavedGame();
     EXPECT_TRUE(pressUntilAHitIsHeard(m_recording));
@@ -167,15 +167,15 @@ TEST_F(ServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
 
 namespace {
 
-// As ServerRestart, with no server at all: the program's server address leads nowhere.
-class NoServer : public GameWithSound {
+// As SoundAfterServerRestart, with no server at all: the program's server address leads nowhere.
+class SoundWithoutServer : public GameWithSound {
 protected:
-    NoServer() : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, false) {}
+    SoundWithoutServer() : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, false) {}
 };
 
 } // namespace
 
-TEST_F(NoServer, TheGamePlaysAndQuitsNormallyPrintingAtMostOneLine) {
+TEST_F(SoundWithoutServer, TheGamePlaysAndQuitsNormallyPrintingAtMostOneLine) {
     resumeSavedGame();
     pressMonsters(3);
     ASSERT_TRUE(waitForLevelEnd(isBlue)) << "the level did not end in a game over";

@@ -17,7 +17,7 @@ namespace {
 // waits for the server, which would never return while the server is held still.
 constexpr qint64 NeverWaitedMs = 1000;
 
-class HeldServer : public ::testing::Test {
+class SoundPlayerOnHeldServer : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
@@ -54,7 +54,7 @@ protected:
 
 } // namespace
 
-TEST_F(HeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+TEST_F(SoundPlayerOnHeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
     auto player = std::make_unique<SoundPlayer>(m_folder);
     ASSERT_TRUE(gameStreamListed());
     longestOfHits(*player, 3);
@@ -68,7 +68,7 @@ TEST_F(HeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
     m_server.thaw();
 }
 
-TEST_F(HeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+TEST_F(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
     m_server.freeze();
     QElapsedTimer making;
     making.start();

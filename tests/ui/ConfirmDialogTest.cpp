@@ -29,7 +29,7 @@ Answer askAndAnswer(DialogButtons buttons, std::function<void(ConfirmDialog&)> a
 
 } // namespace
 
-TEST(ConfirmDialog, ShowsCaptionIconTextAndButtonsInOrderAllOneWidth) {
+TEST(ConfirmDialog, ShowsItsCaptionTextAndButtonLabels) {
     bool inspected = false;
     askAndAnswer(DialogButtons::YesNoCancel, [&](ConfirmDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("確認"));
@@ -37,6 +37,15 @@ TEST(ConfirmDialog, ShowsCaptionIconTextAndButtonsInOrderAllOneWidth) {
         EXPECT_EQ(d.yesButton()->text(), QStringLiteral("はい(&Y)"));
         EXPECT_EQ(d.noButton()->text(), QStringLiteral("いいえ(&N)"));
         EXPECT_EQ(d.cancelButton()->text(), QStringLiteral("キャンセル"));
+        inspected = true;
+        d.yesButton()->click();
+    });
+    EXPECT_TRUE(inspected);
+}
+
+TEST(ConfirmDialog, ButtonsStandInOrderAllOneWidthWithYesAsTheDefault) {
+    bool inspected = false;
+    askAndAnswer(DialogButtons::YesNoCancel, [&](ConfirmDialog& d) {
         EXPECT_LT(d.yesButton()->x(), d.noButton()->x());
         EXPECT_LT(d.noButton()->x(), d.cancelButton()->x());
         EXPECT_EQ(d.yesButton()->width(), d.noButton()->width());

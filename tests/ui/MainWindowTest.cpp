@@ -17,6 +17,9 @@
 
 namespace {
 
+// The main window shown with its game, as the program opens it.
+using MainWindowShown = WindowTest;
+
 QStringList captions(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions)
@@ -26,7 +29,7 @@ QStringList captions(const QList<QAction*>& actions) {
 
 } // namespace
 
-TEST_F(WindowTest, FieldIs617By460AndTheWindowCannotBeResized) {
+TEST_F(MainWindowShown, FieldIs617By460AndTheWindowCannotBeResized) {
     EXPECT_EQ(window().field().size(), QSize(617, 460));
     EXPECT_EQ(window().minimumSize(), window().maximumSize());
     EXPECT_EQ(window().size(), window().minimumSize());
@@ -37,7 +40,7 @@ TEST_F(WindowTest, FieldIs617By460AndTheWindowCannotBeResized) {
     EXPECT_GE(window().frameGeometry().top(), 0);
 }
 
-TEST_F(WindowTest, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
+TEST_F(MainWindowShown, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     const QList<QAction*> bar = window().menuBar()->actions();
     EXPECT_EQ(captions(bar),
               QStringList({QStringLiteral("ハンマー(&T)"), QStringLiteral("ゲームの保存(&K)"),
@@ -53,9 +56,14 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
               QStringList({QStringLiteral("ヘルプ(&D)"), QStringLiteral("-"),
                            QStringLiteral("バージョン情報(&B)")}));
+}
 
-    // At start nothing is checked, saving is off, and the title keeps the Hammer menu shut.
+TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHammerMenuShut) {
+    const QList<QAction*> bar = window().menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    ASSERT_NE(bar[0]->menu(), nullptr);
     for (const QAction* item : bar[0]->menu()->actions()) {
+        SCOPED_TRACE(item->text().toStdString());
         EXPECT_TRUE(item->isCheckable());
         EXPECT_FALSE(item->isChecked());
         EXPECT_TRUE(item->isEnabled());
@@ -69,7 +77,7 @@ TEST_F(WindowTest, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     EXPECT_TRUE(window().menus().action(MenuItem::N3)->isChecked());
 }
 
-TEST_F(WindowTest, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
+TEST_F(MainWindowShown, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
     runTitle();
     QAction* strange = window().menus().action(MenuItem::N3);
     QAction* normal = window().menus().action(MenuItem::N2);
@@ -91,7 +99,7 @@ TEST_F(WindowTest, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
     EXPECT_EQ(game().state().HammerMode, 0);
 }
 
-TEST_F(WindowTest, CaptionStaysEmptyUntilTheTitleSettles) {
+TEST_F(MainWindowShown, CaptionStaysEmptyUntilTheTitleSettles) {
     EXPECT_TRUE(window().windowTitle().isEmpty());
     for (int tick = 1; tick < 170; ++tick)
         window().tick();
@@ -100,7 +108,7 @@ TEST_F(WindowTest, CaptionStaysEmptyUntilTheTitleSettles) {
     EXPECT_EQ(window().windowTitle(), QStringLiteral("ズンバリオ"));
 }
 
-TEST_F(WindowTest, TimerRunsTheTitleAtTenMillisecondsAndStopsForTheReadyPhase) {
+TEST_F(MainWindowShown, TimerRunsTheTitleAtTenMillisecondsAndStopsForTheReadyPhase) {
     EXPECT_TRUE(window().timer().isEnabled());
     EXPECT_EQ(window().timer().interval(), 10);
     runTitle();
@@ -108,7 +116,7 @@ TEST_F(WindowTest, TimerRunsTheTitleAtTenMillisecondsAndStopsForTheReadyPhase) {
     EXPECT_EQ(window().timer().interval(), 500);
 }
 
-TEST_F(WindowTest, PlayTickRepaintsOnlyWhatChanged) {
+TEST_F(MainWindowShown, PlayTickRepaintsOnlyWhatChanged) {
     runTitle();
     pressKey(Qt::Key_Space);
     ASSERT_TRUE(game().state().Playing);
@@ -128,7 +136,7 @@ TEST_F(WindowTest, PlayTickRepaintsOnlyWhatChanged) {
     EXPECT_TRUE(QRect(40, 16, 33, 33).contains(painted.boundingRect()));
 }
 
-TEST_F(WindowTest, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
+TEST_F(MainWindowShown, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
     runTitle();
     pressKey(Qt::Key_Space);
     QTest::qWait(20);
@@ -145,13 +153,13 @@ TEST_F(WindowTest, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
     EXPECT_TRUE(painted.intersects(QRect(40, 16, 33, 33)));
 }
 
-TEST_F(WindowTest, ClosingInTheReadyPhaseAsksNothing) {
+TEST_F(MainWindowShown, ClosingInTheReadyPhaseAsksNothing) {
     runTitle();
     EXPECT_TRUE(window().close());
     EXPECT_FALSE(window().isVisible());
 }
 
-TEST_F(WindowTest, ClosingDuringPlayAsksAndCancelKeepsTheLevelRunning) {
+TEST_F(MainWindowShown, ClosingDuringPlayAsksAndCancelKeepsTheLevelRunning) {
     runTitle();
     pressKey(Qt::Key_Space);
     bool asked = false;
@@ -166,7 +174,7 @@ TEST_F(WindowTest, ClosingDuringPlayAsksAndCancelKeepsTheLevelRunning) {
     EXPECT_TRUE(window().timer().isEnabled());
 }
 
-TEST_F(WindowTest, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
+TEST_F(MainWindowShown, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
     runTitle();
     pressKey(Qt::Key_Space);
     // A file where the data folder should be makes the saved game impossible to create.

@@ -2,6 +2,7 @@
 #include "FieldWidget.h"
 #include "Game.h"
 #include "GameMenus.h"
+#include "TestFiles.h"
 #include "WindowTestSupport.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 namespace {
 
@@ -133,13 +133,8 @@ class MouseHoldOverTheResumeOffer : public MouseHold {
 protected:
     void prepareFolder() override {
         // Level 2 of the strange-hammer mode, paused at its 40th tick with 45 hits.
-        const qint32 words[8] = {0, 0, 2, 45, 30, 1, 40, 0};
-        QByteArray bytes(sizeof words, '\0');
-        for (int i = 0; i < 8; ++i)
-            qToLittleEndian(words[i], bytes.data() + i * 4);
-        QFile file(m_folder.filePath(QStringLiteral("data/record2.dat")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        const qint32 saved[8] = {0, 0, 2, 45, 30, 1, 40, 0};
+        writeRecordWords(m_folder.filePath(QStringLiteral("data/record2.dat")), saved);
     }
 };
 

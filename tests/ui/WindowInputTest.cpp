@@ -10,13 +10,16 @@
 
 namespace {
 
+// Keys and mouse buttons reaching the main window as real Qt events.
+using MainWindowInput = WindowTest;
+
 QPoint centreOf(const Rect& r) {
     return {r.left + r.width / 2, r.top + r.height / 2};
 }
 
 } // namespace
 
-TEST_F(WindowTest, KeysDuringTheTitleAreIgnoredAndAKeyAfterItStartsLevelOne) {
+TEST_F(MainWindowInput, KeysDuringTheTitleAreIgnoredAndAKeyAfterItStartsLevelOne) {
     pressKey(Qt::Key_A);
     EXPECT_FALSE(game().state().Playing);
     runTitle();
@@ -26,7 +29,7 @@ TEST_F(WindowTest, KeysDuringTheTitleAreIgnoredAndAKeyAfterItStartsLevelOne) {
     EXPECT_FALSE(game().scene().isVisible(ElementId::ImgTitle1));
 }
 
-TEST_F(WindowTest, TabAndShiftTabDoNotReachTheGameButCtrlTabDoes) {
+TEST_F(MainWindowInput, TabAndShiftTabDoNotReachTheGameButCtrlTabDoes) {
     runTitle();
     pressKey(Qt::Key_Tab);
     EXPECT_FALSE(game().state().Playing);
@@ -40,7 +43,7 @@ TEST_F(WindowTest, TabAndShiftTabDoNotReachTheGameButCtrlTabDoes) {
     EXPECT_FALSE(game().state().ResumePending);
 }
 
-TEST_F(WindowTest, EveryKeyPressCountsOnceRepeatsIncluded) {
+TEST_F(MainWindowInput, EveryKeyPressCountsOnceRepeatsIncluded) {
     runTitle();
     QTest::keyPress(&window().field(), Qt::Key_Space);
     EXPECT_TRUE(game().state().Playing);
@@ -54,7 +57,7 @@ TEST_F(WindowTest, EveryKeyPressCountsOnceRepeatsIncluded) {
     EXPECT_TRUE(game().state().Playing);
 }
 
-TEST_F(WindowTest, AltLetterReachesTheGameAndStillOpensItsMenu) {
+TEST_F(MainWindowInput, AltLetterReachesTheGameAndStillOpensItsMenu) {
     runTitle();
     QMenu* help = window().menuBar()->actions().constLast()->menu();
 
@@ -80,7 +83,7 @@ TEST_F(WindowTest, AltLetterReachesTheGameAndStillOpensItsMenu) {
     EXPECT_TRUE(game().state().Playing);
 }
 
-TEST_F(WindowTest, AltAloneReachesTheGameAndSelectsTheMenuBarUntilEscape) {
+TEST_F(MainWindowInput, AltAloneReachesTheGameAndSelectsTheMenuBarUntilEscape) {
     runTitle();
     pressKey(Qt::Key_Space);
     ASSERT_TRUE(game().state().Playing);
@@ -94,7 +97,7 @@ TEST_F(WindowTest, AltAloneReachesTheGameAndSelectsTheMenuBarUntilEscape) {
     EXPECT_TRUE(game().state().Playing);
 }
 
-TEST_F(WindowTest, F10ReachesTheGameAndSelectsTheMenuBar) {
+TEST_F(MainWindowInput, F10ReachesTheGameAndSelectsTheMenuBar) {
     runTitle();
     pressKey(Qt::Key_F10);
     EXPECT_TRUE(game().state().Playing);
@@ -103,7 +106,7 @@ TEST_F(WindowTest, F10ReachesTheGameAndSelectsTheMenuBar) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return window().field().hasFocus(); }, 2000));
 }
 
-TEST_F(WindowTest, NormalHammerHitsTheMonsterPressedWithAnyButton) {
+TEST_F(MainWindowInput, NormalHammerHitsTheMonsterPressedWithAnyButton) {
     runTitle();
     chooseHammer(MenuItem::N2);
     pressKey(Qt::Key_Space);
@@ -121,7 +124,7 @@ TEST_F(WindowTest, NormalHammerHitsTheMonsterPressedWithAnyButton) {
     EXPECT_EQ(game().state().Score, 2);
 }
 
-TEST_F(WindowTest, StrangeHammerSwingsOnTheBareFieldAndOnBothPressesOfADoubleClick) {
+TEST_F(MainWindowInput, StrangeHammerSwingsOnTheBareFieldAndOnBothPressesOfADoubleClick) {
     runTitle();
     pressKey(Qt::Key_Space);
     ASSERT_TRUE(game().state().Playing);
@@ -139,7 +142,7 @@ TEST_F(WindowTest, StrangeHammerSwingsOnTheBareFieldAndOnBothPressesOfADoubleCli
     EXPECT_EQ(game().state().Score, 3);
 }
 
-TEST_F(WindowTest, StrangeHammerFollowsThePointerMirroredWithoutAButtonHeld) {
+TEST_F(MainWindowInput, StrangeHammerFollowsThePointerMirroredWithoutAButtonHeld) {
     runTitle();
     const QPoint start = window().field().mapToGlobal(QPoint(300, 230));
     QCursor::setPos(start);

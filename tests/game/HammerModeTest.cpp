@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,8 @@ TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
     h.platform.answers = {Answer::No};
     h.game().N2Click();
     ASSERT_EQ(h.platform.questions.size(), 1u);
-    EXPECT_EQ(h.platform.questions[0].message, Texts::ModeChangeQuestion);
+    EXPECT_EQ(h.platform.questions[0].message,
+              "レベル１からスタートになりますが、\rゲームモードを変更しますか？");
     EXPECT_EQ(h.platform.questions[0].buttons, DialogButtons::YesNo);
     EXPECT_EQ(h.state().HammerMode, 1);
     EXPECT_EQ(h.state().Score, before.Score);
@@ -32,13 +32,22 @@ TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N2));
 }
 
-TEST(HammerMode, AChangeAbandonsAPausedLevelAndShowsTheNewModesRecord) {
-    GameHarness h;
+namespace {
+
+// Level 1 of the strange mode paused after 30 ticks, then a change to the normal hammer.
+void changeModeDuringAPause(GameHarness& h) {
     h.startLevel1();
     h.tick(30);
-    h.key(); // pause
+    h.key();
     h.platform.answers = {Answer::Yes};
     h.game().N2Click();
+}
+
+} // namespace
+
+TEST(HammerMode, AChangeAbandonsAPausedLevelAndTheNextKeyStartsLevelOne) {
+    GameHarness h;
+    changeModeDuringAPause(h);
     const GameState& s = h.state();
     EXPECT_EQ(s.HammerMode, 0);
     EXPECT_TRUE(s.NormalHammerActive);
@@ -48,17 +57,22 @@ TEST(HammerMode, AChangeAbandonsAPausedLevelAndShowsTheNewModesRecord) {
     EXPECT_EQ(s.Level, 0);
     EXPECT_EQ(s.Score, 0);
     EXPECT_FALSE(s.ResumePending);
-    EXPECT_EQ(h.scene().text(LabelHighScore), "320匹\r(最高記録)");
-    EXPECT_EQ(h.scene().text(LabelScore), "0");
-    EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
-    EXPECT_EQ(h.scene().text(LabelTime), "60");
-    EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
 
     h.key();
     EXPECT_EQ(s.Level, 1);
     EXPECT_EQ(s.Ticks, 0);
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
+}
+
+TEST(HammerMode, AChangeShowsTheNewModesRecordOverAFreshStatus) {
+    GameHarness h;
+    changeModeDuringAPause(h);
+    EXPECT_EQ(h.scene().text(LabelHighScore), "320匹\r(最高記録)");
+    EXPECT_EQ(h.scene().text(LabelScore), "0");
+    EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
+    EXPECT_EQ(h.scene().text(LabelTime), "60");
+    EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
 }
 
 // The question is asked with the timer still running: the celebration's orbit goes on behind
@@ -107,6 +121,7 @@ TEST(MenuCommands, EachCommandRunsItsHandlerAndTheDropDownsNothing) {
     const std::pair<MenuItem, int> modes[] = {
         {MenuItem::N2, 0}, {MenuItem::N4, 2}, {MenuItem::N3, 1}};
     for (const auto& [item, mode] : modes) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
         h.platform.answers = {Answer::Yes};
         h.game().menuChosen(item);
         EXPECT_EQ(h.state().HammerMode, mode);

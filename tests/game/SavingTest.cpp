@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <filesystem>
 #include <fstream>
@@ -235,7 +234,8 @@ TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
     EXPECT_FALSE(h.state().ResumePending);
     EXPECT_TRUE(h.platform.timerEnabled);
     h.key();
-    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage) << "a key pauses as usual";
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。")
+        << "a key pauses as usual";
 }
 
 // ---- ending with nobody to ask (a signal, a session end without interaction) ----

@@ -16,13 +16,14 @@ void moveHammerTo(GameHarness& h, Point target) {
 
 } // namespace
 
-// The fake window: outer rectangle (100, 50) 625 × 511 with a 460 px high client area.
+using namespace FakeWindow;
+
 TEST(StrangeHammer, StartsOppositeThePointer) {
     GameHarness h;
     h.runTitle();
     h.platform.pointer = {300, 200};
     h.key();
-    // 625 - (300 - 100) = 425; 511 - (200 - 50) = 361.
+    // 625 - (300 - 100) = 425; 511 - (200 - 50) = 361: mirrored in the window's rectangle.
     EXPECT_EQ(h.scene().rect(ImgBou), (Rect{425, 361, 32, 32}));
     EXPECT_TRUE(h.scene().isVisible(ImgBou));
     EXPECT_EQ(h.state().PrevCursorX, 300);
@@ -34,15 +35,19 @@ TEST(StrangeHammer, StartsAtTheOppositeEdgeWhenThePointerIsAtOrOutsideAnEdge) {
         Point pointer;
         Point hammer;
     };
-    // The client area's top is at 50 + 511 - 460 = 101.
-    for (const Case& c : {Case{{105, 106}, {625 - 37, 511 - 37}}, Case{{720, 556}, {5, 5}},
-                          Case{{-400, 2000}, {625 - 37, 5}}, Case{{3000, -10}, {5, 511 - 37}}}) {
+    // (105, 106) is 5 px inside the window's left edge and the client area's top.
+    for (const Case& c : {Case{{105, 106}, {HammerFarLeft, HammerFarTop}},
+                          Case{{720, 556}, {HammerNear, HammerNear}},
+                          Case{{-400, 2000}, {HammerFarLeft, HammerNear}},
+                          Case{{3000, -10}, {HammerNear, HammerFarTop}}}) {
+        SCOPED_TRACE("pointer at " + std::to_string(c.pointer.x) + "," +
+                     std::to_string(c.pointer.y));
         GameHarness h;
         h.runTitle();
         h.platform.pointer = c.pointer;
         h.key();
-        EXPECT_EQ(h.scene().left(ImgBou), c.hammer.x) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(h.scene().top(ImgBou), c.hammer.y) << c.pointer.x << "," << c.pointer.y;
+        EXPECT_EQ(h.scene().left(ImgBou), c.hammer.x);
+        EXPECT_EQ(h.scene().top(ImgBou), c.hammer.y);
     }
 }
 
@@ -63,7 +68,7 @@ TEST(StrangeHammer, JumpsToTheOppositeSideAndHidesNearAWindowEdge) {
     h.startLevel1();
     h.platform.pointer = {103, 300}; // 3 px right of the window's outer left edge
     h.game().FormMouseMove();
-    EXPECT_EQ(h.scene().left(ImgBou), 625 - 37);
+    EXPECT_EQ(h.scene().left(ImgBou), HammerFarLeft);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));
 
     h.platform.pointer = {400, 300};
@@ -72,13 +77,13 @@ TEST(StrangeHammer, JumpsToTheOppositeSideAndHidesNearAWindowEdge) {
 
     h.platform.pointer = {400, 106}; // within 5 px of the client area's top
     h.game().FormMouseMove();
-    EXPECT_EQ(h.scene().top(ImgBou), 511 - 37);
+    EXPECT_EQ(h.scene().top(ImgBou), HammerFarTop);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));
 
     h.platform.pointer = {721, 558};
     h.game().FormMouseMove();
-    EXPECT_EQ(h.scene().left(ImgBou), 5);
-    EXPECT_EQ(h.scene().top(ImgBou), 5);
+    EXPECT_EQ(h.scene().left(ImgBou), HammerNear);
+    EXPECT_EQ(h.scene().top(ImgBou), HammerNear);
 }
 
 TEST(StrangeHammer, ASwingTouchingAMonstersRightEdgeHits) {
@@ -115,8 +120,7 @@ TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) 
 TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.key();
     // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
     while (!h.state().NormalHammerActive)
@@ -138,8 +142,7 @@ TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTra
 TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
+    h.chooseMode(MenuItem::N2);
     h.key();
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));

@@ -3,12 +3,10 @@
 #include "FileError.h"
 #include "GameHarness.h"
 #include "Records.h"
-#include "Texts.h"
 
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -38,14 +36,16 @@ template <typename Call> std::string fileErrorOf(Call call) {
     return "";
 }
 
-void write(const fs::path& file, const Bytes& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
 std::string fullPath(const GameHarness& h, const char* file) {
     return h.folder().string() + "/" + file;
+}
+
+// A record file's bytes as its words, for a failure to say which file it was.
+std::string describe(const Bytes& file) {
+    std::string text = std::to_string(file.size()) + " bytes:";
+    for (std::size_t at = 0; at < file.size(); at += 4)
+        text += " " + std::to_string(static_cast<std::int32_t>(le32(file, at)));
+    return text;
 }
 
 Bytes prefix(const Bytes& bytes, std::size_t count) {
@@ -59,7 +59,7 @@ Bytes prefix(const Bytes& bytes, std::size_t count) {
 TEST(RecordFile, WriteReplacesTheFileWithExactlyTheBytesAndLeavesNothingElse) {
     GameHarness h;
     const fs::path file = h.dataFile("record1.dat");
-    write(file, Bytes(32, 0xEE));
+    writeFileBytes(file, Bytes(32, 0xEE));
     const HighScoreRecord scores{{400, 250, 260}};
     const auto bytes = scores.toBytes();
     writeRecordFile(file.string(), bytes.data(), bytes.size());
@@ -87,7 +87,7 @@ TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
 
     // A regular file standing where the data folder should be.
     fs::remove_all(h.folder() / "data");
-    write(h.folder() / "data", {});
+    writeFileBytes(h.folder() / "data", {});
     EXPECT_EQ(fileErrorOf([&] { writeRecordFile(target, bytes.data(), bytes.size()); }),
               "ファイル " + target + " を作成できません");
     EXPECT_EQ(entriesOf(h.folder()), std::vector<std::string>{"data"});
@@ -110,7 +110,7 @@ TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
     std::vector<std::string> all{left1, left2, fresh, tooLong, odd};
     all.insert(all.end(), players.begin(), players.end());
     for (const std::string& name : all)
-        write(data / name, Bytes(12, 1));
+        writeFileBytes(data / name, Bytes(12, 1));
     const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
     for (const std::string& name : all)
         if (name != fresh)
@@ -149,10 +149,11 @@ TEST(RecordLoad, ShortHighScoreFileGivesZeroForWhatIsMissing) {
         std::array<std::int32_t, 3> scores;
     } cases[] = {{0, {0, 0, 0}}, {4, {500, 0, 0}}, {6, {500, 0xBEEF, 0}}, {11, {500, 0xBEEF, 260}}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.size) + " bytes");
         GameHarness h;
         h.writeFile("record1.dat", prefix(full, c.size));
         h.runTitle();
-        EXPECT_EQ(h.state().HighScores, c.scores) << c.size << " bytes";
+        EXPECT_EQ(h.state().HighScores, c.scores);
         EXPECT_TRUE(h.platform.errors.empty());
         EXPECT_FALSE(h.state().TitlePhase);
     }
@@ -164,6 +165,7 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
         MenuItem checked;
     } cases[] = {{0, MenuItem::N2}, {1, MenuItem::N3}, {2, MenuItem::N4}};
     for (const auto& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.mode));
         GameHarness h;
         h.writeFile("record2.dat", words({0, 0, 3, 150, 120, c.mode, 41, 0}));
         h.platform.answers = {Answer::Yes};
@@ -182,13 +184,14 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
         EXPECT_EQ(s.NormalHammerActive, c.mode == 0);
         EXPECT_EQ(h.scene().text(LabelTime), "40");
         for (const MenuItem item : {MenuItem::N2, MenuItem::N3, MenuItem::N4})
-            EXPECT_EQ(h.platform.isMenuChecked(item), item == c.checked) << "mode " << c.mode;
+            EXPECT_EQ(h.platform.isMenuChecked(item), item == c.checked)
+                << "item " << static_cast<int>(item);
         EXPECT_FALSE(s.TitlePhase);
-        EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+        EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
     }
 }
 
-TEST(RecordLoad, RestoredPauseResumesWithItsClockAndAFreshStartBeginsTheNextLevel) {
+TEST(RecordLoad, RestoredPauseResumesWithItsClock) {
     GameHarness paused;
     paused.writeFile("record2.dat", words({0, 0, 3, 150, 120, 1, 41, 0}));
     paused.platform.answers = {Answer::Yes};
@@ -200,7 +203,9 @@ TEST(RecordLoad, RestoredPauseResumesWithItsClockAndAFreshStartBeginsTheNextLeve
     EXPECT_EQ(paused.scene().text(LabelScore), "150匹");
     paused.tick();
     EXPECT_EQ(paused.state().Ticks, 42);
+}
 
+TEST(RecordLoad, RestoredFreshStartBeginsTheNextLevel) {
     GameHarness between;
     between.writeFile("record2.dat", words({0, 0, 2, 80, 40, 1, 120, 1}));
     between.platform.answers = {Answer::Yes};
@@ -232,10 +237,11 @@ TEST(RecordLoad, SavedGameFileWithNothingToResumeIsNotOffered) {
     const Bytes files[] = {words({0, 0, 0, 80, 40, 1, 120, 1}), words({0, 0, -3, 0, 0, 1, 0, 0}),
                            prefix(levelTwo, 8), prefix(levelTwo, 0)};
     for (const Bytes& file : files) {
+        SCOPED_TRACE(describe(file));
         GameHarness h;
         h.writeFile("record2.dat", file);
         h.runTitle();
-        EXPECT_TRUE(h.platform.questions.empty()) << file.size() << " bytes";
+        EXPECT_TRUE(h.platform.questions.empty());
         EXPECT_EQ(h.state().HammerMode, 1);
         EXPECT_EQ(h.state().Level, 0);
     }
@@ -272,6 +278,7 @@ TEST(RecordLoad, SavedGameTheGameCouldNeverHaveWrittenHoldsNoGame) {
         words({0, 0, 2, 2147483647, 40, 1, 10, 0}),
     };
     for (const Bytes& file : damaged) {
+        SCOPED_TRACE(describe(file));
         GameHarness h;
         h.writeFile("record2.dat", file);
         h.platform.answers = {Answer::Yes};

@@ -19,3 +19,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+void writeRecordWords(const QString& path, std::span<const qint32> values) {
+    writeBytes(path, toQByteArray(words(values)));
+}

@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,37 +14,41 @@ std::array<Point, 3> monsterCorners(const GameHarness& h) {
             Point{h.scene().left(ImgMonster2), h.scene().top(ImgMonster2)}};
 }
 
-void chooseNormalHammer(GameHarness& h) {
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
-}
-
 constexpr std::array<Point, 3> OrbitStart{Point{450, 200}, Point{225, 70}, Point{225, 330}};
 
 } // namespace
 
-TEST(GameClear, BetterScoreIsRecordedAndTheGameReturnsToLevelZero) {
+TEST(GameClear, BetterScoreIsRecordedAndAnnounced) {
     GameHarness h;
     h.runTitle();
     h.clearGame(200);
-
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare5.wav");
-    EXPECT_FALSE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{320, 200, 190}));
     EXPECT_EQ(h.readFile("record1.dat"), words({320, 200, 190}));
     EXPECT_TRUE(h.scene().isVisible(LabelNR));
     EXPECT_EQ(h.scene().text(LabelNR), "新記録！！");
     EXPECT_TRUE(h.state().NewRecordShown);
+    EXPECT_TRUE(h.platform.errors.empty());
+}
 
+TEST(GameClear, TheGameReturnsToLevelZeroAndCelebrates) {
+    GameHarness h;
+    h.runTitle();
+    h.clearGame(200);
+    EXPECT_FALSE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_TRUE(h.scene().isVisible(Label1));
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameClearMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Magenta);
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_EQ(h.state().Score, 0);
     EXPECT_EQ(h.state().Level, 0);
-    EXPECT_TRUE(h.platform.errors.empty());
+}
 
-    // The status labels keep the finished game until the next key.
+TEST(GameClear, TheStatusLabelsKeepTheFinishedGameUntilTheNextKey) {
+    GameHarness h;
+    h.runTitle();
+    h.clearGame(200);
     EXPECT_EQ(h.scene().text(LabelScore), "200匹");
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル4");
     EXPECT_EQ(h.scene().text(LabelTime), "0");
@@ -75,7 +78,7 @@ TEST(GameClear, EqualScoreIsNoRecord) {
 TEST(GameClear, NormalModeWithoutARecordStandsStill) {
     GameHarness h;
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.clearGame(320);
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.platform.timerEnabled);
@@ -87,7 +90,7 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
     GameHarness h;
     h.writeFile("record1.dat", words({330, 190, 190}));
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.clearGame(331);
     EXPECT_EQ(h.readFile("record1.dat"), words({331, 190, 190}));
     EXPECT_TRUE(h.platform.timerEnabled);
@@ -99,14 +102,16 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
         EXPECT_FALSE(h.scene().isVisible(monster));
 }
 
-TEST(GameClear, SavedGameOfTheSameModeIsCancelledAndAnotherModesIsLeftAlone) {
+TEST(GameClear, SavedGameOfTheSameModeIsCancelled) {
     GameHarness same;
     same.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
     same.platform.answers = {Answer::No};
     same.runTitle();
     same.clearGame(200);
     EXPECT_EQ(same.readFile("record2.dat"), words({5, 6, 0, 200, 130, 1, 120, 1}));
+}
 
+TEST(GameClear, SavedGameOfAnotherModeIsLeftAlone) {
     GameHarness other;
     const std::vector<unsigned char> otherMode = words({5, 6, 2, 50, 30, 2, 17, 0});
     other.writeFile("record2.dat", otherMode);
@@ -114,7 +119,9 @@ TEST(GameClear, SavedGameOfTheSameModeIsCancelledAndAnotherModesIsLeftAlone) {
     other.runTitle();
     other.clearGame(200);
     EXPECT_EQ(other.readFile("record2.dat"), otherMode);
+}
 
+TEST(GameClear, NoSavedGameIsWrittenWhenThereWasNone) {
     GameHarness none;
     none.runTitle();
     none.clearGame(200);
@@ -149,7 +156,8 @@ TEST(GameClear, UnwritableRecordFilesAreReportedAndTheGameClearFinishes) {
               (std::vector<std::string>{"ファイル " + data + "record1.dat を作成できません",
                                         "ファイル " + data + "record2.dat を作成できません"}));
     EXPECT_TRUE(h.state().CelebrationPhase);
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameClearMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_TRUE(h.scene().isVisible(LabelNR));
     EXPECT_EQ(h.state().Score, 0);
     EXPECT_EQ(h.state().Level, 0);
@@ -185,8 +193,7 @@ TEST(Celebration, OrbitStartsAtThreePlacesAndTurnsTenDegreesATick) {
 TEST(Celebration, RandomModeOrbitsToo) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.clearGame(190);
     EXPECT_EQ(monsterCorners(h), OrbitStart);
     h.tick();
@@ -220,26 +227,39 @@ TEST(Celebration, MonsterPressesAreIgnored) {
     EXPECT_EQ(h.platform.sounds.size(), sounds);
 }
 
-TEST(Celebration, NextKeyEndsItAndStartsANewGame) {
-    GameHarness h;
+namespace {
+
+// A key in the middle of a record's blink, while the score label is hidden.
+void keyDuringTheBlink(GameHarness& h) {
     h.runTitle();
     h.clearGame(200);
     h.tick(3);
     ASSERT_FALSE(h.scene().isVisible(LabelScore)) << "caught in a blink";
     h.key();
+}
 
+} // namespace
+
+TEST(Celebration, NextKeyEndsItWithTheBlinkAndTheOrbit) {
+    GameHarness h;
+    keyDuringTheBlink(h);
     EXPECT_FALSE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.state().NewRecordShown);
     EXPECT_FALSE(h.scene().isVisible(LabelNR));
     EXPECT_TRUE(h.scene().isVisible(LabelScore));
     EXPECT_FALSE(h.scene().isVisible(Label1));
+    const Point first = monsterCorners(h)[0];
+    h.tick();
+    EXPECT_EQ(monsterCorners(h)[0], first) << "the monsters no longer orbit";
+}
+
+TEST(Celebration, NextKeyStartsANewGameKeepingTheNewRecord) {
+    GameHarness h;
+    keyDuringTheBlink(h);
     EXPECT_TRUE(h.state().Playing);
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
     EXPECT_EQ(h.scene().text(LabelHighScore), "200匹\r(最高記録)");
     EXPECT_EQ(h.platform.timerInterval, 500);
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
-    const Point first = monsterCorners(h)[0];
-    h.tick();
-    EXPECT_EQ(monsterCorners(h)[0], first) << "the monsters no longer orbit";
 }

@@ -24,7 +24,7 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-class AboutBoxTest : public ::testing::Test {
+class AboutBoxOpen : public ::testing::Test {
 protected:
     void SetUp() override {
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_browser, "open");
@@ -55,7 +55,7 @@ bool containsColour(const QImage& image, QRect area, QColor colour) {
 
 } // namespace
 
-TEST_F(AboutBoxTest, IsAFixedGreenDialogAtItsOwnPlace) {
+TEST_F(AboutBoxOpen, IsAFixedGreenDialogAtItsOwnPlace) {
     EXPECT_EQ(m_box.windowTitle(), QStringLiteral("ズンバリオのバージョン情報"));
     EXPECT_EQ(m_box.size(), QSize(356, 152));
     EXPECT_EQ(m_box.minimumSize(), m_box.maximumSize());
@@ -73,7 +73,7 @@ TEST_F(AboutBoxTest, IsAFixedGreenDialogAtItsOwnPlace) {
     EXPECT_EQ(shot.pixelColor(350, 146), Green);
 }
 
-TEST_F(AboutBoxTest, ElementsLieBottomToTopWithTheirTextsAndStyles) {
+TEST_F(AboutBoxOpen, ElementsLieBottomToTopWithTheirTextsAndStyles) {
     QStringList order;
     for (QObject* child : m_box.children())
         if (qobject_cast<QLabel*>(child))
@@ -124,7 +124,7 @@ TEST_F(AboutBoxTest, ElementsLieBottomToTopWithTheirTextsAndStyles) {
     EXPECT_TRUE(containsColour(shot, link->geometry(), Purple));
 }
 
-TEST_F(AboutBoxTest, TheLinkTurnsWhiteUnderThePointerAndPurpleOnlyOverTheBareBackground) {
+TEST_F(AboutBoxOpen, TheLinkTurnsWhiteUnderThePointerAndPurpleOnlyOverTheBareBackground) {
     const QPoint onLink = element("Label2")->geometry().center();
     pointTo(onLink);
     EXPECT_EQ(linkColour(), White);
@@ -145,7 +145,7 @@ TEST_F(AboutBoxTest, TheLinkTurnsWhiteUnderThePointerAndPurpleOnlyOverTheBareBac
     EXPECT_TRUE(containsColour(m_box.grab().toImage(), element("Label2")->geometry(), White));
 }
 
-TEST_F(AboutBoxTest, ClickingTheLinkOpensTheWebPageAndLeavesTheBoxOpen) {
+TEST_F(AboutBoxOpen, ClickingTheLinkOpensTheWebPageAndLeavesTheBoxOpen) {
     QLabel* link = element("Label2");
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(m_browser.opened.size(), 1);
@@ -158,7 +158,7 @@ TEST_F(AboutBoxTest, ClickingTheLinkOpensTheWebPageAndLeavesTheBoxOpen) {
     EXPECT_EQ(m_browser.opened.size(), 1) << "only a left click on the link opens it";
 }
 
-TEST_F(AboutBoxTest, KeysDoNothingNotEvenEscape) {
+TEST_F(AboutBoxOpen, KeysDoNothingNotEvenEscape) {
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_A})
         QTest::keyClick(&m_box, key);
     EXPECT_TRUE(m_box.isVisible());

@@ -152,6 +152,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
     MouseRouter router;
     // Qt keeps sending to the field while any button is down, also over the menu bar.
     for (const Point outside : {Point{300, -5}, Point{-1, 200}, Point{617, 200}, Point{300, 460}}) {
+        SCOPED_TRACE("at " + std::to_string(outside.x) + "," + std::to_string(outside.y));
         EXPECT_EQ(router.move(scene, outside, false), MouseTarget::nobody());
         EXPECT_EQ(router.press(scene, outside, MouseButton::Right), MouseTarget::nobody());
         EXPECT_EQ(router.press(scene, outside, MouseButton::Left), MouseTarget::nobody());
@@ -168,8 +169,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
 TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
+    h.chooseMode(MenuItem::N2);
     h.key();
     ASSERT_TRUE(h.state().NormalHammerActive);
     Game& game = h.game();
@@ -197,9 +197,10 @@ TEST(MouseRouting, ARightDragOverTheMenuBarDoesNotMoveTheStrangeHammer) {
     h.startLevel1();
     ASSERT_FALSE(h.state().NormalHammerActive);
     const Rect before = h.scene().rect(ImgBou);
-    // The pointer over the menu bar, above the client area's top at 101.
+    // The pointer over the menu bar, above the client area's top.
     h.platform.pointer = {300, 90};
-    h.game().mouseMoved({300 - 100, 90 - 101}, false);
+    const Point overTheMenuBar{300 - FakeWindow::Outer.left, 90 - FakeWindow::ClientTop};
+    h.game().mouseMoved(overTheMenuBar, false);
     EXPECT_EQ(h.scene().rect(ImgBou), before);
     EXPECT_TRUE(h.scene().isVisible(ImgBou));
 
@@ -207,6 +208,6 @@ TEST(MouseRouting, ARightDragOverTheMenuBarDoesNotMoveTheStrangeHammer) {
     const Point bare{0, 459};
     ASSERT_EQ(h.scene().elementAt(bare), nullptr);
     h.game().mousePressed(bare, MouseButton::Left);
-    h.game().mouseMoved({300 - 100, 90 - 101}, true);
+    h.game().mouseMoved(overTheMenuBar, true);
     EXPECT_FALSE(h.scene().isVisible(ImgBou)) << "the top edge rule";
 }

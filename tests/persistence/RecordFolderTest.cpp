@@ -1,15 +1,11 @@
 // An installed game reads its files from the shared folder and keeps its records in the
 // player's own folder, which it makes on the first save.
 
-#include "FakePlatform.h"
-#include "Game.h"
-#include "Texts.h"
+#include "GameHarness.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <random>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -18,15 +14,7 @@ namespace {
 
 class InstalledGame : public ::testing::Test {
 protected:
-    InstalledGame() {
-        std::random_device entropy;
-        m_root = fs::temp_directory_path() / ("zunbario-installed-" + std::to_string(entropy()));
-        fs::create_directories(m_root / "share" / "zunbario" / "data");
-    }
-    ~InstalledGame() override {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
+    InstalledGame() { fs::create_directories(m_root / "share" / "zunbario" / "data"); }
 
     std::string shared() const { return (m_root / "share" / "zunbario").string() + "/"; }
     // Two levels that do not exist yet, as for a player who never had a data folder.
@@ -34,22 +22,16 @@ protected:
 
     // The title, a key, and a save from the menu in the first level.
     void saveFromTheMenu(Game& game) {
-        game.FormCreate();
-        while (game.state().TitlePhase && platform.timerEnabled)
-            game.Timer1Timer();
+        runTitle(game, platform);
         game.FormKeyDown();
         game.Timer1Timer();
         platform.answers.push_back(Answer::Yes);
         game.N5Click();
     }
 
-    static std::vector<char> bytesOf(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
     FakePlatform platform;
-    fs::path m_root;
+    TempFolder m_folder{"zunbario-installed"};
+    const fs::path& m_root = m_folder.path();
 };
 
 } // namespace
@@ -67,9 +49,7 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
 
     const fs::path saved = records() + "record2.dat";
     // Level 1 of the strange hammer, paused at its first tick, from score 0.
-    const std::vector<char> expected{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
-                                     0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(bytesOf(saved), expected);
+    EXPECT_EQ(fileBytes(saved), words({0, 0, 1, 0, 0, 1, 1, 0}));
     EXPECT_FALSE(fs::exists(shared() + "data/record2.dat")) << "the shared folder is not written";
 
     // The folders the game made are the player's alone.
@@ -82,11 +62,9 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
     // The next start offers the game from the player's folder.
     FakePlatform again;
     Game next(again, Folders{shared(), records(), true});
-    next.FormCreate();
-    while (next.state().TitlePhase && again.timerEnabled)
-        next.Timer1Timer();
+    runTitle(next, again);
     ASSERT_EQ(again.questions.size(), 1u);
-    EXPECT_EQ(again.questions[0].message, Texts::ResumeQuestion);
+    EXPECT_EQ(again.questions[0].message, "前回の続きからゲームを始めますか？");
 }
 
 TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeMadeNamesTheFile) {
@@ -104,9 +82,7 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     const std::string blocked = (m_root / "blocked" / "zunbario").string() + "/";
     FakePlatform other;
     Game refused(other, Folders{shared(), blocked, true});
-    refused.FormCreate();
-    while (refused.state().TitlePhase && other.timerEnabled)
-        refused.Timer1Timer();
+    runTitle(refused, other);
     refused.FormKeyDown();
     other.answers.push_back(Answer::Yes);
     refused.N5Click();

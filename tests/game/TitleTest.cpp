@@ -1,5 +1,4 @@
 #include "GameHarness.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +66,13 @@ TEST(Title, EndsOnTheTwoHundredAndSixtyNinthTickInTheReadyPhase) {
     EXPECT_FALSE(s.TitlePhase);
     EXPECT_FALSE(h.platform.timerEnabled);
     EXPECT_EQ(h.platform.timerInterval, 500);
+    EXPECT_EQ(s.Level, 0);
+}
+
+TEST(Title, TheReadyPhaseOfAFreshInstallHasTheStrangeModeAndTheDefaultRecords) {
+    GameHarness h;
+    titleTicks(h, 269);
+    const GameState& s = h.state();
     EXPECT_EQ(s.HighScores, (std::array<int, 3>{320, 190, 190}));
     EXPECT_EQ(s.HammerMode, 1);
     EXPECT_FALSE(s.NormalHammerActive);
@@ -74,13 +80,17 @@ TEST(Title, EndsOnTheTwoHundredAndSixtyNinthTickInTheReadyPhase) {
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N2));
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N4));
     EXPECT_TRUE(h.platform.questions.empty()) << "no saved game to offer";
-    EXPECT_EQ(h.scene().text(Label1), Texts::StartMessage);
+}
+
+TEST(Title, TheReadyPhaseAsksForAKeyBelowTheSettledArtwork) {
+    GameHarness h;
+    titleTicks(h, 269);
+    EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
     EXPECT_EQ(h.scene().top(Label1), 400);
     EXPECT_TRUE(h.scene().isVisible(Label1));
     for (const ElementId shown : {ImgTitle1, ImgTitle2, ImgRogo, ImgMonster0})
-        EXPECT_TRUE(h.scene().isVisible(shown));
-    EXPECT_EQ(s.Level, 0);
+        EXPECT_TRUE(h.scene().isVisible(shown)) << static_cast<int>(shown);
 }
 
 TEST(Title, KeysAreIgnoredWhileTheTitleRuns) {

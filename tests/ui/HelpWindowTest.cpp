@@ -8,7 +8,7 @@
 
 namespace {
 
-class HelpWindowTest : public ::testing::Test {
+class HelpWindowOpen : public ::testing::Test {
 protected:
     QTextBrowser* browser() { return m_window.findChild<QTextBrowser*>(); }
     HelpWindow m_window;
@@ -16,7 +16,7 @@ protected:
 
 } // namespace
 
-TEST_F(HelpWindowTest, OpensTheHelpFileAtItsFirstTopicWithoutWaiting) {
+TEST_F(HelpWindowOpen, OpensTheHelpFileAtItsFirstTopicWithoutWaiting) {
     const QString path = sourceFile("assets/help/Zintok.html");
     m_window.showHelp(path, 1);
     EXPECT_TRUE(m_window.isVisible());
@@ -31,14 +31,14 @@ TEST_F(HelpWindowTest, OpensTheHelpFileAtItsFirstTopicWithoutWaiting) {
     EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(HelpWindow::anchorFor(1))));
 }
 
-TEST_F(HelpWindowTest, AnUnknownTopicShowsTheFileFromItsTop) {
+TEST_F(HelpWindowOpen, AnUnknownTopicShowsTheFileFromItsTop) {
     EXPECT_TRUE(HelpWindow::anchorFor(99).isEmpty());
     m_window.showHelp(sourceFile("assets/help/Zintok.html"), 99);
     EXPECT_TRUE(browser()->source().fragment().isEmpty());
     EXPECT_TRUE(browser()->toPlainText().startsWith(QStringLiteral("ズンバリオ ヘルプ")));
 }
 
-TEST_F(HelpWindowTest, AMissingHelpFileIsReportedInsideTheWindow) {
+TEST_F(HelpWindowOpen, AMissingHelpFileIsReportedInsideTheWindow) {
     QTemporaryDir dir;
     const QString absent = dir.filePath("Zintok.html");
     m_window.showHelp(absent, 1);

@@ -1,6 +1,5 @@
 #include "GameHarness.h"
 #include "Random.h"
-#include "Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +11,9 @@ std::array<Rect, 3> monsterRects(const GameHarness& h) {
     return {h.scene().rect(ImgMonster0), h.scene().rect(ImgMonster1), h.scene().rect(ImgMonster2)};
 }
 
-void chooseNormalHammer(GameHarness& h) {
-    h.platform.answers = {Answer::Yes};
-    h.game().N2Click();
-}
-
 } // namespace
 
-TEST(Level, AKeyInTheReadyPhaseStartsLevelOne) {
+TEST(Level, AKeyInTheReadyPhaseStartsLevelOneOnAHalfSecondClock) {
     GameHarness h;
     h.startLevel1();
     const GameState& s = h.state();
@@ -28,18 +22,28 @@ TEST(Level, AKeyInTheReadyPhaseStartsLevelOne) {
     EXPECT_EQ(s.Ticks, 0);
     EXPECT_TRUE(h.platform.timerEnabled);
     EXPECT_EQ(h.platform.timerInterval, 500);
+}
+
+TEST(Level, PlayLocksTheHammerMenuOffersSavingAndTradesThePointerForTheHammer) {
+    GameHarness h;
+    h.startLevel1();
     EXPECT_FALSE(h.platform.isEnabled(MenuItem::N1));
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
     EXPECT_EQ(h.platform.cursor, CursorIndex::Transparent);
     EXPECT_TRUE(h.scene().isVisible(ImgBou));
+}
+
+TEST(Level, LevelOneShowsItsStatusInPlaceOfTheTitle) {
+    GameHarness h;
+    h.startLevel1();
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
     EXPECT_EQ(h.scene().text(LabelHighScore), "190匹\r(最高記録)");
     EXPECT_EQ(h.scene().text(LabelTime), "60");
     for (const ElementId gone : {ImgTitle1, ImgTitle2, ImgRogo, Label1})
-        EXPECT_FALSE(h.scene().isVisible(gone));
+        EXPECT_FALSE(h.scene().isVisible(gone)) << static_cast<int>(gone);
     for (const ElementId shown : {LabelTime, LabelLevel, LabelScore, LabelHighScore})
-        EXPECT_TRUE(h.scene().isVisible(shown));
+        EXPECT_TRUE(h.scene().isVisible(shown)) << static_cast<int>(shown);
     EXPECT_EQ(h.scene().top(Label1), 152);
 }
 
@@ -75,8 +79,10 @@ TEST(Level, MonstersLieInTheFieldMoreThanAHundredPixelsApart) {
     GameHarness h;
     h.startLevel1();
     for (int jump = 0; jump < 24; ++jump) {
+        SCOPED_TRACE("after jump " + std::to_string(jump));
         const auto rects = monsterRects(h);
         for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE("monster " + std::to_string(i));
             EXPECT_GE(rects[i].left, 10);
             EXPECT_LE(rects[i].left, 549);
             EXPECT_GE(rects[i].top, 10);
@@ -119,7 +125,7 @@ TEST(Level, CornersExactlyAHundredPixelsApartAreDrawnAgain) {
     EXPECT_GT(dx * dx + dy * dy, 10000);
 }
 
-TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
+TEST(Level, AKeyPausesWithTheClockStoppedAndTheMonstersHidden) {
     GameHarness h;
     h.startLevel1();
     h.tick(3);
@@ -128,14 +134,21 @@ TEST(Level, PauseAndResumeRedrawTheMonstersWithoutResettingTheJumpCounter) {
     EXPECT_FALSE(s.Playing);
     EXPECT_TRUE(s.ResumePending);
     EXPECT_FALSE(h.platform.timerEnabled);
-    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。");
     EXPECT_TRUE(h.scene().isVisible(Label1));
     EXPECT_FALSE(h.scene().isVisible(ImgMonster0));
     EXPECT_EQ(h.platform.cursor, CursorIndex::Arrow);
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N1));
+}
 
+TEST(Level, ResumeRedrawsTheMonstersWithoutResettingTheJumpCounter) {
+    GameHarness h;
+    h.startLevel1();
+    h.tick(3);
+    h.key();
     h.platform.timeOfDay = 777;
     h.key();
+    const GameState& s = h.state();
     EXPECT_TRUE(s.Playing);
     EXPECT_FALSE(s.ResumePending);
     EXPECT_EQ(s.Ticks, 3);
@@ -163,7 +176,7 @@ TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
     h.game().Help2Click();
     EXPECT_FALSE(h.state().Playing);
     EXPECT_TRUE(h.state().ResumePending);
-    EXPECT_EQ(h.scene().text(Label1), Texts::PauseMessage);
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。");
     h.key();
     EXPECT_TRUE(h.state().Playing);
 }
@@ -188,7 +201,8 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
     EXPECT_EQ(s.Level, 0);
     EXPECT_EQ(s.Score, 0);
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/ending1.wav");
-    EXPECT_EQ(h.scene().text(Label1), Texts::GameOverMessage);
+    EXPECT_EQ(h.scene().text(Label1),
+              "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Blue);
     EXPECT_EQ(h.scene().text(LabelScore), std::to_string(finalScore) + "匹")
         << "the failed level's score stays on screen until the next key";
@@ -203,11 +217,11 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
 TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
     GameHarness h;
     h.runTitle();
-    chooseNormalHammer(h);
+    h.chooseMode(MenuItem::N2);
     h.playLevelTo(50);
     ASSERT_EQ(h.state().Score, 50);
     EXPECT_EQ(h.state().Level, 1);
-    EXPECT_EQ(h.scene().text(Label1), Texts::LevelClearMessage);
+    EXPECT_EQ(h.scene().text(Label1), "ＣＬＥＡＲ　！！\r\r何かキーを押してください。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
     EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare4.wav");
 
@@ -225,8 +239,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
 TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
     GameHarness h;
     h.runTitle();
-    h.platform.answers = {Answer::Yes};
-    h.game().N4Click();
+    h.chooseMode(MenuItem::N4);
     h.key();
     EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
     bool sawNormal = false;
