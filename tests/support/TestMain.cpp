@@ -1,5 +1,7 @@
-// The figures' test program. The window is measured under Qt's offscreen platform unless
-// BENCH_PLATFORM=xvfb asks for a virtual X server of the program's own.
+// The main() of every Qt test program and of the bench. The window runs under Qt's offscreen
+// platform, unless the environment names another, or under a virtual X server of the program's
+// own: always for a program built with TESTS_UNDER_X11 (the end-to-end tests, which then run the
+// same with or without a desktop), and for the bench when BENCH_PLATFORM=xvfb.
 
 #include "X11Session.h"
 
@@ -7,19 +9,31 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
+namespace {
+
+bool underX11() {
+#ifdef TESTS_UNDER_X11
+    return true;
+#else
+    return qgetenv("BENCH_PLATFORM") == "xvfb";
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 
     QProcess server;
-    if (qgetenv("BENCH_PLATFORM") == "xvfb") {
+    if (underX11()) {
         if (!X11Session::start(server)) {
             std::fputs("Xvfb could not be started\n", stderr);
             return 1;
         }
         qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
+    } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     int result = 1;
