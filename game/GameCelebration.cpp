@@ -9,7 +9,9 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 void Game::gameClear() {
@@ -19,15 +21,11 @@ void Game::gameClear() {
     m_platform.setMenuEnabled(MenuItem::N5, false);
 
     // Another copy of the game may be running on the same record files: while they are read
-    // again and replaced, it waits. Errors are shown once the lock is let go, since the error
-    // box waits for the player.
+    // again and replaced, it waits. Errors are shown once the lock is let go.
     std::vector<std::string> errors;
     const auto tryWrite = [&errors](auto&& write) {
-        try {
-            write();
-        } catch (const FileError& error) {
-            errors.emplace_back(error.what());
-        }
+        if (std::optional<std::string> failure = failureOf(write))
+            errors.push_back(std::move(*failure));
     };
     {
         const RecordFolderLock lock(recordPath(Files::HighScores));
@@ -53,8 +51,8 @@ void Game::gameClear() {
         // A saved game of this mode is cancelled: the file keeps the final score with level 0,
         // which is never offered. A game another copy saved since this one last read or wrote
         // the file is not this one's to cancel.
-        if (recordFileExists(recordPath(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
-            savedGameFileUnchanged()) {
+        if (recordFileExists(recordPath(Files::SavedGame)) &&
+            s.HammerMode == s.SavedGame.hammerMode && savedGameFileUnchanged()) {
             s.Level = 0;
             tryWrite([this] { SaveGame(); });
         }

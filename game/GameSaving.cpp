@@ -136,18 +136,13 @@ bool Game::savedGameFileUnchanged() const {
 }
 
 bool Game::trySaveGame() {
-    // The lock is let go before the error box, which waits for the player.
-    std::optional<FileError> failure;
+    std::optional<std::string> failure;
     {
         const RecordFolderLock lock(recordPath(Files::SavedGame));
-        try {
-            SaveGame();
-        } catch (const FileError& error) {
-            failure = error;
-        }
+        failure = failureOf([this] { SaveGame(); });
     }
     if (failure)
-        m_platform.reportError(failure->what());
+        m_platform.reportError(*failure);
     return !failure;
 }
 

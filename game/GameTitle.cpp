@@ -17,8 +17,8 @@ void Game::FormCreate() {
     m_platform.setCaption("");
     m_scene.resize(TitleLine1.element, TitleLine1.start);
     m_scene.resize(TitleLine2.element, TitleLine2.start);
-    m_state.TitleSpeed1 = TitleLine1.far < TitleLine1.home ? -TitleSpeed : TitleSpeed;
-    m_state.TitleSpeed2 = TitleLine2.far < TitleLine2.home ? -TitleSpeed : TitleSpeed;
+    m_state.TitleSpeed1 = TitleLine1.outwards() * TitleSpeed;
+    m_state.TitleSpeed2 = TitleLine2.outwards() * TitleSpeed;
     m_state.TitlePhase = true;
     // A mode change would stop the title's timer for good, so the Hammer menu waits for the end
     // of the title.
@@ -37,9 +37,8 @@ void Game::bounceTitleLine(const TitleLine& line, std::int32_t& speed) {
         const Rect r = m_scene.rect(line.element);
         m_scene.resize(line.element, {r.width + line.growth.width, r.height + line.growth.height});
     }
-    const int nowTop = m_scene.top(line.element);
-    const bool backHome = line.far < line.home ? nowTop >= line.home - TitleSettleSlack
-                                               : nowTop <= line.home + TitleSettleSlack;
+    // How far the line stands from home on its way out; resizing leaves its top where it was.
+    const bool backHome = line.outwards() * (top - line.home) <= TitleSettleSlack;
     if (m_scene.rect(line.element).width >= line.settledWidth && backHome) {
         speed = 0;
         m_scene.setTop(line.element, line.home);

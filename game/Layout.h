@@ -19,6 +19,9 @@ struct TitleLine {
     int far;
     Size growth;
     int settledWidth;
+
+    // -1 for a line that leaves home upwards, +1 for one that leaves it downwards.
+    constexpr int outwards() const { return far < home ? -1 : 1; }
 };
 inline constexpr int TitleSpeed = 10; // pixels a title tick
 inline constexpr int TitleSettleSlack = 5;

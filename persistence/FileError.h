@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -16,3 +17,14 @@ public:
         return FileError("ファイル " + path + " を作成できません");
     }
 };
+
+// Runs a write and gives back the message of the FileError it threw, if any, so that the error
+// can be shown once the records folder's lock is let go: the error box waits for the player.
+template <typename Write> std::optional<std::string> failureOf(Write&& write) {
+    try {
+        write();
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return std::nullopt;
+}

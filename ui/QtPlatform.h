@@ -6,7 +6,6 @@
 #include <QCursor>
 #include <QPointer>
 #include <array>
-#include <memory>
 #include <optional>
 
 class AboutBox;
