@@ -27,13 +27,9 @@ std::chrono::microseconds lengthOf(const SoundSamples& sound) {
 SoundStream::SoundStream() : m_loop(pa_threaded_mainloop_new()) {
     if (!m_loop)
         return;
-    m_connecting = true;
     pa_threaded_mainloop_set_name(m_loop, "zunbario-sound");
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(m_loop);
     // Reading the sound library's settings and reaching the server happen on its own thread.
-    pa_mainloop_api_once(
-        api, [](pa_mainloop_api*, void* self) { static_cast<SoundStream*>(self)->connect(); },
-        this);
+    connectSoon();
     if (pa_threaded_mainloop_start(m_loop) < 0) {
         pa_threaded_mainloop_free(m_loop);
         m_loop = nullptr;
@@ -61,17 +57,19 @@ void SoundStream::play(SoundSamples sound) {
     } else if (sound) {
         m_waiting = std::move(sound);
         m_waitingSince = std::chrono::steady_clock::now();
-        if (!m_context && !m_connecting) {
-            m_connecting = true;
-            pa_mainloop_api_once(
-                pa_threaded_mainloop_get_api(m_loop),
-                [](pa_mainloop_api*, void* self) { static_cast<SoundStream*>(self)->connect(); },
-                this);
-        } else if (m_context && !m_stream && pa_context_get_state(m_context) == PA_CONTEXT_READY) {
+        if (!m_context && !m_connecting)
+            connectSoon();
+        else if (m_context && !m_stream && pa_context_get_state(m_context) == PA_CONTEXT_READY)
             openStream();
-        }
     }
     pa_threaded_mainloop_unlock(m_loop);
+}
+
+void SoundStream::connectSoon() {
+    m_connecting = true;
+    pa_mainloop_api_once(
+        pa_threaded_mainloop_get_api(m_loop),
+        [](pa_mainloop_api*, void* self) { static_cast<SoundStream*>(self)->connect(); }, this);
 }
 
 void SoundStream::connect() {

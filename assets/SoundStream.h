@@ -28,6 +28,8 @@ public:
 
 private:
     // Everything below runs with the sound thread's lock held.
+    // Reaches the server on the sound thread, as soon as it gets to it.
+    void connectSoon();
     void connect();
     void openStream();
     void onContextState();
