@@ -9,12 +9,7 @@
 class Canvas {
 public:
     Canvas(QSize logicalSize, int scale, QColor background)
-        : m_image(logicalSize * scale, QImage::Format_ARGB32_Premultiplied) {
-        m_image.fill(background);
-        m_painter.begin(&m_image);
-        m_painter.setRenderHint(QPainter::Antialiasing);
-        m_painter.scale(scale, scale);
-    }
+        : Canvas(QSizeF(logicalSize), logicalSize * scale, background) {}
     // The picture drawn at any size in pixels, the drawing's coordinates still the logical ones.
     Canvas(QSizeF logicalSize, QSize pixels, QColor background)
         : m_image(pixels, QImage::Format_ARGB32_Premultiplied) {
