@@ -2,7 +2,10 @@
 
 #include "GameRun.h"
 #include "OpenedFiles.h"
+#include "PlayerFolder.h"
 
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <sys/stat.h>
 
 namespace {

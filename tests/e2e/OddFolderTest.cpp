@@ -3,7 +3,10 @@
 
 #include "GameRun.h"
 #include "OpenedFiles.h"
+#include "PlayerFolder.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <filesystem>
 
 namespace fs = std::filesystem;

@@ -1,17 +1,42 @@
 #pragma once
 
 #include "LittleEndian.h"
-#include "ProgramFixture.h"
 #include "TempFolder.h"
+#include "X11Session.h"
 
-#include <QProcessEnvironment>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
 #include <array>
-#include <fstream>
-#include <iterator>
+#include <gtest/gtest.h>
 #include <string>
 
+inline constexpr int FieldWidth = 617;
+inline constexpr int FieldHeight = 460;
+inline constexpr int Patience = 20000; // ms: generous for a loaded machine, never a measurement
+
+inline bool isBlack(QRgb c) {
+    return qRed(c) < 16 && qGreen(c) < 16 && qBlue(c) < 16;
+}
+
+// Pixels of the rectangle (field coordinates) for which `test` holds.
+inline int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb)) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (test(screen.pixel(field.x() + x, field.y() + y)))
+                ++count;
+        }
+    }
+    return count;
+}
+
+inline bool isYellow(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 80;
+}
+
 // One run of the real program from wherever it lies, with its window found and the title
-// settled: for the tests that start the program from an installed or an oddly named folder.
+// settled.
 class GameRun {
 public:
     explicit GameRun(QProcess& process) : m_process(process) {}
@@ -32,6 +57,8 @@ public:
     }
 
     std::uint32_t window() const { return m_window; }
+    // The field's top-left corner on the screen.
+    QPoint field() const { return m_field; }
 
     bool waitForReadyPhase() const {
         return QTest::qWaitFor(
