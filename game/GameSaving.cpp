@@ -28,9 +28,14 @@ template <typename Record> void readInto(const std::string& file, Record& record
 
 bool Game::loadRecords() {
     // Writes that were cut off in an earlier run may have left temporary files beside the
-    // records.
-    removeStaleTemporaryFiles(recordPath(Files::HighScores));
-    removeStaleTemporaryFiles(recordPath(Files::SavedGame));
+    // records, or a record moved aside. Another copy of the game may be writing right now.
+    {
+        const RecordFolderLock lock(recordPath(Files::HighScores));
+        for (const char* name : {Files::HighScores, Files::SavedGame}) {
+            restoreSetAsideRecord(recordPath(name));
+            removeStaleTemporaryFiles(recordPath(name));
+        }
+    }
     loadHighScores();
     return offerSavedGame();
 }

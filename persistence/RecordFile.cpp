@@ -63,6 +63,36 @@ void syncFolder(const std::string& folder) {
         ::fsync(dir.get());
 }
 
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Puts the finished temporary file in the record's place. Some filesystems (FAT through
+// fusefat, some network and phone mounts) refuse to rename a file over an existing one: there
+// the record is first moved aside under the game's own hidden name and removed only once the new
+// one stands in its place, so that a write cut off at any moment leaves one whole record, which
+// restoreSetAsideRecord() puts back where the game looks for it.
+bool moveIntoPlace(const std::string& temporary, const std::string& path) {
+    if (::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    // Only a record stands aside; whatever else has its name (a folder, say) stays where it is.
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const std::string setAside = setAsideFileName(path);
+    // Left by a replacement cut off after the new record was in place: the record is newer.
+    ::unlink(setAside.c_str());
+    if (::rename(path.c_str(), setAside.c_str()) != 0)
+        return false;
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::rename(setAside.c_str(), path.c_str());
+        return false;
+    }
+    ::unlink(setAside.c_str());
+    return true;
+}
+
 } // namespace
 
 std::string recordFolderOf(const std::string& path) {
@@ -73,9 +103,7 @@ std::string recordFolderOf(const std::string& path) {
 }
 
 std::string temporaryFilePrefix(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return "." + name + ".zunbario-unfinished-";
+    return "." + fileNameOf(path) + ".zunbario-unfinished-";
 }
 
 bool recordFileExists(const std::string& path) {
@@ -116,11 +144,27 @@ void writeRecordFile(const std::string& path, const std::byte* data, std::size_t
     static_cast<void>(::fchmod(file.get(), 0644));
     const bool written =
         writeAll(file.get(), data, size) && ::fsync(file.get()) == 0 && file.close();
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!written || !moveIntoPlace(temporary, path)) {
         ::unlink(temporary.c_str());
         throw FileError::cannotCreate(path);
     }
     syncFolder(folder);
+}
+
+std::string setAsideFileName(const std::string& path) {
+    return recordFolderOf(path) + "/." + fileNameOf(path) + ".zunbario-previous";
+}
+
+void restoreSetAsideRecord(const std::string& path) {
+    const std::string setAside = setAsideFileName(path);
+    if (!recordFileExists(setAside))
+        return;
+    // A replacement cut off after the record was moved aside: the previous record comes back.
+    // One cut off after the new record took its place: the previous one is no longer needed.
+    if (recordFileExists(path))
+        ::unlink(setAside.c_str());
+    else if (::rename(setAside.c_str(), path.c_str()) == 0)
+        syncFolder(recordFolderOf(path));
 }
 
 void makeRecordFolder(const std::string& folder) {

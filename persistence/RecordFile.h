@@ -17,8 +17,18 @@ std::string recordFolderOf(const std::string& path);
 
 // Replaces the file with the given bytes. The bytes go to a temporary file in the same folder
 // which is flushed to disk and renamed over the old file, so an interrupted write leaves the old
-// file whole. Throws FileError when the file cannot be created.
+// file whole. Where the filesystem refuses to rename over a file, the old file is moved aside
+// first (see setAsideFileName). Throws FileError when the file cannot be created.
 void writeRecordFile(const std::string& path, const std::byte* data, std::size_t size);
+
+// Where a write moves the previous record while the new one takes its place, on a filesystem
+// that refuses to rename over a file: hidden and marked as the game's own.
+std::string setAsideFileName(const std::string& path);
+
+// Finishes what a write cut off in the middle of replacing the record left: a record moved aside
+// with nothing in its place is put back; one left beside a new record is removed. Errors are
+// ignored: the record, or its absence, is then what the game reads.
+void restoreSetAsideRecord(const std::string& path);
 
 // The name, without its six random characters, of the temporary files a write of this record
 // uses: hidden and marked as the game's own, so that no player would give a file such a name.

@@ -8,6 +8,7 @@
 #include "RecordFile.h"
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -22,6 +23,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -172,9 +174,10 @@ template <typename Record> void writeRecord(const fs::path& file, const Record& 
     writeRecordFile(file.string(), bytes.data(), bytes.size());
 }
 
-} // namespace
-
-TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
+// Kills a writer again and again at random moments, with `preload` loaded into it, and checks
+// after each kill what a new start of the game would find once it has put a record moved aside
+// back in its place.
+void killWritersAtRandomMoments(int kills, const std::string& preload = "") {
     ScratchFolder folder;
     const fs::path highScores = folder.path() / "record1.dat";
     const fs::path savedGame = folder.path() / "record2.dat";
@@ -184,7 +187,7 @@ TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldO
     TrackedFile savedGameFile(savedGame, savedGameBytes, 0);
 
     const unsigned seed = std::random_device{}();
-    RecordProperty("seed", std::to_string(seed));
+    ::testing::Test::RecordProperty("seed", std::to_string(seed));
     std::mt19937 random(seed);
     // The kill comes after a few finished files and then a pause shorter than one whole round of
     // writing, so it lands in every part of a write: before, during and after the rename.
@@ -193,10 +196,10 @@ TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldO
 
     int killsInsideAWrite = 0;
     std::size_t leftoversBefore = 0;
-    for (int round = 1; round <= Kills; ++round) {
+    for (int round = 1; round <= kills; ++round) {
         SCOPED_TRACE("kill " + std::to_string(round) + ", seed " + std::to_string(seed));
         const std::int32_t first = round * RoundSpacing;
-        WriterProcess writer(folder.path(), first);
+        WriterProcess writer(folder.path(), first, -1, preload);
         ASSERT_TRUE(writer.awaitFinished(filesBeforeKill(random))) << "the writer gave up";
         std::this_thread::sleep_for(std::chrono::microseconds(pauseMicroseconds(random)));
         const int status = writer.killAndReap();
@@ -204,6 +207,8 @@ TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldO
             << "the writer ended by itself with status " << status;
         ASSERT_LT(writer.finished(), 2 * RoundSpacing);
 
+        restoreSetAsideRecord(highScores.string());
+        restoreSetAsideRecord(savedGame.string());
         highScoreFile.expectWhole(first, writer.finishedHighScores());
         savedGameFile.expectWhole(first, writer.finishedSavedGames());
 
@@ -217,15 +222,27 @@ TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldO
         ASSERT_LE(leftovers.size(), leftoversBefore + 1);
         killsInsideAWrite += leftovers.size() > leftoversBefore ? 1 : 0;
         leftoversBefore = leftovers.size();
-        if (HasFailure())
+        if (::testing::Test::HasFailure())
             return;
     }
     // What the kills left is exactly what the start-up cleanup removes, once it is old enough.
     removeStaleTemporaryFiles(highScores.string(), -1);
     removeStaleTemporaryFiles(savedGame.string(), -1);
     EXPECT_TRUE(folder.leftovers().empty());
-    RecordProperty("killsInsideAWrite", killsInsideAWrite);
-    std::printf("%d of %d kills landed inside a write\n", killsInsideAWrite, Kills);
+    ::testing::Test::RecordProperty("killsInsideAWrite", killsInsideAWrite);
+    std::printf("%d of %d kills landed inside a write\n", killsInsideAWrite, kills);
+}
+
+} // namespace
+
+TEST(RecordFileCrashSafety, AWriterKilledAtRandomMomentsLeavesEachRecordFileOldOrNewNeverTorn) {
+    killWritersAtRandomMoments(Kills);
+}
+
+// There the record is moved aside before the new one takes its place: a kill in between leaves
+// no record under its own name until the next start puts the old one back.
+TEST(RecordFileCrashSafety, OnAFilesystemThatRefusesToRenameOverAFileAKilledWriterLosesNothing) {
+    killWritersAtRandomMoments(Kills, REFUSE_REPLACE);
 }
 
 namespace {
@@ -262,6 +279,32 @@ TEST(RecordFileCrashSafety, AFilesystemThatRefusesPermissionChangesStillTakesEve
     WriterProcess writer(folder.path(), 1, Writes, REFUSE_CHMOD);
     expectTheLastRecordsOnly(writer, folder, Writes,
                              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The refusal is injected into the writer; each record then passes through the name it is set
+// aside under, which shows the refusal took effect.
+TEST(RecordFileCrashSafety, AFilesystemThatRefusesToRenameOverAFileStillTakesEverySave) {
+    ScratchFolder folder;
+    const int renames = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(::inotify_add_watch(renames, folder.path().c_str(), IN_MOVED_TO), 0);
+    constexpr int Writes = 3;
+    WriterProcess writer(folder.path(), 1, Writes, REFUSE_REPLACE);
+    expectTheLastRecordsOnly(writer, folder, Writes,
+                             fs::perms::owner_read | fs::perms::owner_write |
+                                 fs::perms::group_read | fs::perms::others_read);
+
+    std::vector<std::string> movedTo;
+    alignas(inotify_event) char events[8192];
+    for (ssize_t n; (n = ::read(renames, events, sizeof events)) > 0;)
+        for (const char* at = events; at < events + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            movedTo.emplace_back(event->len > 0 ? event->name : "");
+            at += sizeof(inotify_event) + event->len;
+        }
+    ::close(renames);
+    const std::string setAside = fs::path(setAsideFileName("record2.dat")).filename();
+    EXPECT_EQ(std::count(movedTo.begin(), movedTo.end(), setAside), Writes - 1)
+        << "the first write has no record to set aside";
 }
 
 TEST(RecordFileCrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {

@@ -123,6 +123,22 @@ TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
     EXPECT_EQ(entriesOf(data), kept);
 }
 
+// A write on a filesystem that refuses to rename over a file moves the record aside first; cut
+// off there, it leaves the record only under that name, and the next start puts it back. Cut off
+// once the new record was in place, it leaves a stale copy, which the start removes.
+TEST(RecordFile, ARecordMovedAsideByAnInterruptedWriteIsBackAtTheNextStart) {
+    GameHarness h;
+    const fs::path data = h.folder() / "data";
+    writeFileBytes(setAsideFileName((data / "record1.dat").string()), words({500, 250, 260}));
+    h.writeFile("record2.dat", words({0, 0, 2, 70, 60, 1, 0, 1}));
+    writeFileBytes(setAsideFileName((data / "record2.dat").string()), words({0, 0, 1, 9}));
+    h.platform.answers = {Answer::Yes};
+    h.runTitle();
+    EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{500, 250, 260}));
+    EXPECT_EQ(h.state().Score, 70) << "the newer saved game is the one offered";
+    EXPECT_EQ(entriesOf(data), (std::vector<std::string>{"record1.dat", "record2.dat"}));
+}
+
 // ---- loading at the end of the title ----
 
 TEST(RecordLoad, FreshInstallHasEachModesLastTargetAndWritesNothing) {
