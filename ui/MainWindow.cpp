@@ -130,7 +130,11 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    bool canClose = m_closeApproved;
+    // An approval covers the close by which the program ends, which the program makes itself
+    // when the session manager or a signal ends it. A close the window system brings is the
+    // player's own: after a logout that was cancelled, the player may have played on, and the
+    // question comes back.
+    bool canClose = m_closeApproved && !event->spontaneous();
     if (!canClose)
         run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
     if (canClose)
@@ -177,9 +181,8 @@ void MainWindow::onSessionEnding(QSessionManager& manager) {
     bool canClose = false;
     run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
     manager.release();
-    if (canClose)
-        m_closeApproved = true;
-    else
+    m_closeApproved = canClose;
+    if (!canClose)
         manager.cancel();
 }
 

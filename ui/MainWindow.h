@@ -62,7 +62,8 @@ private:
     GameTimer* m_timer = nullptr;
     std::unique_ptr<QtPlatform> m_platform;
     std::unique_ptr<Game> m_game;
-    // The desktop session already had the game's answer to closing: do not ask again.
+    // The desktop session already had the game's answer to closing, or a signal ends the game:
+    // the close by which the program ends does not ask again.
     bool m_closeApproved = false;
     // The window stands centred with the frame the window manager put around it.
     bool m_centredWithFrame = false;

@@ -83,6 +83,31 @@ TEST_F(ProgramInASession, AnInteractiveLogoutStillAsksAndNoSavesNothing) {
     EXPECT_FALSE(savedGameExists());
 }
 
+// The player answers the logout's question with Yes and then cancels the logout: the level goes
+// on, and closing the window later asks again.
+TEST_F(ProgramInASession, AfterACancelledLogoutClosingTheWindowAsksAgainAndYesSaves) {
+    startPlaying();
+    m_manager.endSession(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_manager.interactionRequested(); }, Patience));
+    m_manager.grantInteraction();
+    const auto logoutQuestion = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+    ASSERT_TRUE(logoutQuestion.has_value());
+    X11Session::typeKeys(*logoutQuestion, QStringLiteral("alt+y"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_manager.saveDone(); }, Patience));
+    ASSERT_TRUE(QFile::remove(m_folder.filePath(QStringLiteral("data/record2.dat"))));
+    m_manager.cancelEnd();
+
+    X11Session::typeKeys(m_window, QStringLiteral("space"));
+    X11Session::requestClose(m_window);
+    const auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+    ASSERT_TRUE(question.has_value()) << "the window closed without asking";
+    X11Session::typeKeys(*question, QStringLiteral("alt+y"));
+    EXPECT_TRUE(exitedCleanly());
+    const QByteArray saved = savedGame();
+    ASSERT_EQ(saved.size(), 32);
+    EXPECT_EQ(saved[8], 1) << "level 1";
+}
+
 // The session ends while the player looks at the menu's save question: the question goes away
 // as if closed from its frame, and the game is saved all the same.
 TEST_F(ProgramInASession, ASessionEndWithoutInteractionClosesAnOpenQuestionAndSaves) {

@@ -235,3 +235,7 @@ bool TestSessionManager::saveSucceeded() const {
 void TestSessionManager::die() {
     SmsDie(m_state->client);
 }
+
+void TestSessionManager::cancelEnd() {
+    SmsShutdownCancelled(m_state->client);
+}

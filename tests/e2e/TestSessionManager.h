@@ -31,6 +31,8 @@ public:
     bool saveSucceeded() const;
     // Tells the client to end, as a session manager does once everyone has saved.
     void die();
+    // Tells the client the session goes on after all, as when the user cancels the logout.
+    void cancelEnd();
 
     // What the protocol's callbacks see.
     struct State;
