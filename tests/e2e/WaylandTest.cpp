@@ -85,10 +85,10 @@ TEST_F(ProgramOnWayland, TheGameComesUpThroughXwaylandCentredPlaysALevelAndClose
     const auto window = weston.waitForXwaylandWindow(game.processId(), Patience);
     ASSERT_TRUE(window.has_value())
         << "no window on Xwayland " << weston.xwaylandDisplay().toStdString();
+    const QByteArray xwayland = weston.xwaylandDisplay().toLocal8Bit();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return weston.runOnXwayland(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"),
-                                                                    QString::number(*window)}) ==
+            return X11Session::windowName(*window, xwayland.constData()) ==
                    QStringLiteral("ズンバリオ");
         },
         Patience));
@@ -185,16 +185,9 @@ TEST_F(ProgramOnWayland, TheGameComesUpThroughXwaylandCentredPlaysALevelAndClose
         90000));
 
     // Closing between levels asks; No ends the game cleanly.
-    X11Session::requestClose(*window, weston.xwaylandDisplay().toLocal8Bit().constData());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return !weston
-                        .runOnXwayland(QStringLiteral("xdotool"),
-                                       {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--name"), QStringLiteral("^確認$")})
-                        .isEmpty();
-        },
-        Patience));
+    X11Session::requestClose(*window, xwayland.constData());
+    ASSERT_TRUE(
+        X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience, xwayland.constData()));
     pressOnXwayland(weston, QStringLiteral("alt+n"));
     ASSERT_TRUE(game.waitForFinished(Patience)) << "the game is still running";
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);

@@ -85,7 +85,8 @@ namespace {
 // One connection for one question to the server, closed again at once.
 class Connection {
 public:
-    Connection() : m_connection(xcb_connect(nullptr, nullptr)) {}
+    explicit Connection(const char* display = nullptr)
+        : m_connection(xcb_connect(display, nullptr)) {}
     ~Connection() { xcb_disconnect(m_connection); }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -141,10 +142,11 @@ private:
 
 } // namespace
 
-std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs) {
+std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs,
+                                                const char* display) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        Connection x;
+        Connection x(display);
         std::vector<xcb_window_t> windows;
         if (x.isOpen())
             x.collect(x.root(), windows);
@@ -157,8 +159,8 @@ std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeout
     return std::nullopt;
 }
 
-QString windowName(std::uint32_t window) {
-    Connection x;
+QString windowName(std::uint32_t window, const char* display) {
+    Connection x(display);
     return x.isOpen() ? x.name(window) : QString();
 }
 

@@ -23,8 +23,9 @@ QString run(const QString& program, const QStringList& arguments);
 // The first top-level window of the process, once it is mapped.
 std::optional<std::uint32_t> waitForWindow(qint64 pid, int timeoutMs);
 
-// The window's _NET_WM_NAME, read the same under any locale.
-QString windowName(std::uint32_t window);
+// The window's _NET_WM_NAME, read the same under any locale; on another X server when `display`
+// is given.
+QString windowName(std::uint32_t window, const char* display = nullptr);
 QRect windowGeometry(std::uint32_t window);
 // The window with the frame a window manager put around it, in screen coordinates.
 QRect outerGeometry(std::uint32_t window);
@@ -33,7 +34,8 @@ QRect outerGeometry(std::uint32_t window);
 void typeKeys(std::uint32_t window, const QString& keys);
 
 // The first mapped window whose _NET_WM_NAME is exactly this name.
-std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs);
+std::optional<std::uint32_t> waitForWindowNamed(const QString& name, int timeoutMs,
+                                                const char* display = nullptr);
 
 // Asks the window to close, as the close box does; on another X server when `display` is given.
 void requestClose(std::uint32_t window, const char* display = nullptr);
