@@ -1,5 +1,7 @@
+#include "CoreTexts.h"
 #include "EndSignals.h"
 #include "GameFolders.h"
+#include "GameLanguage.h"
 #include "MainWindow.h"
 #include "StartEnvironment.h"
 #include "Texts.h"
@@ -10,9 +12,11 @@ int main(int argc, char* argv[]) {
     StartEnvironment environment;
     QApplication app(argc, argv);
     environment.restore();
+    // The language is chosen from the player's own environment, before any text is shown.
+    GameLanguage::install();
     // The application's own name, shown by the desktop beside the window. It is not a display
     // name, which Qt would append to every window's caption.
-    QApplication::setApplicationName(QString::fromUtf8(Texts::Caption));
+    QApplication::setApplicationName(CoreTexts::shown(Texts::Caption));
     QGuiApplication::setDesktopFileName(QLatin1String(Texts::DesktopId));
 
     MainWindow window(findFolders());

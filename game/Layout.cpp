@@ -1,5 +1,7 @@
 #include "Layout.h"
 
+#include "Texts.h"
+
 namespace {
 
 Element label(ElementId id, Rect rect, const char* text, Color color, int pixelSize, Align align,
@@ -49,7 +51,8 @@ std::array<Element, ElementCount> initialLayout() {
         picture(ImgTitle1, {60, 170, 44, 6}, Picture::Title1, true),
         picture(ImgTitle2, {60, 230, 48, 6}, Picture::Title2, true),
         picture(ImgRogo, {392, 328, 200, 43}, Picture::Credit),
-        label(LabelNR, {216, 16, 190, 37}, "新記録！！", Colors::Yellow, 37, Align::Left, Auto),
+        label(LabelNR, {216, 16, 190, 37}, Texts::NewRecordBanner, Colors::Yellow, 37, Align::Left,
+              Auto),
     };
     layout[static_cast<std::size_t>(ImgTitle1)].visible = true;
     layout[static_cast<std::size_t>(ImgTitle2)].visible = true;

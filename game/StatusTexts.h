@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameText.h"
 #include "Texts.h"
 
 #include <string>
@@ -12,14 +13,14 @@ inline std::string time(int ticks) {
     return std::to_string(60 - ticks / 2);
 }
 inline std::string level(int level) {
-    return Texts::LevelPrefix + std::to_string(level);
+    return fillPattern(Texts::LevelPattern, std::to_string(level));
 }
 inline std::string score(int score) {
-    return std::to_string(score) + Texts::HitsSuffix;
+    return fillPattern(Texts::ScorePattern, std::to_string(score));
 }
 // The number on the first line, "(最高記録)" on the second.
 inline std::string highScore(int highScore) {
-    return std::to_string(highScore) + Texts::HighScoreSuffix;
+    return fillPattern(Texts::HighScorePattern, std::to_string(highScore));
 }
 
 } // namespace StatusTexts

@@ -1,27 +1,36 @@
 #pragma once
 
+#include "GameText.h"
+
 // The game's own texts and file names. '\r' starts a new line where a text is shown.
 namespace Texts {
 
-inline constexpr const char* Caption = "ズンバリオ";
+inline constexpr const char* Caption = GAME_TEXT("Texts", "ズンバリオ");
 // The game's id on the desktop: its menu entry, its icons and its AppStream data are named after
 // it, and the sound server shows the game's stream with that icon.
 inline constexpr const char* DesktopId = "jp.example.zunbario";
-inline constexpr const char* StartMessage = "何かキーを押すとゲームが始まります。";
-inline constexpr const char* PauseMessage = "一時停止中\r\r何かキーを押すと再開します。";
+inline constexpr const char* StartMessage =
+    GAME_TEXT("Texts", "何かキーを押すとゲームが始まります。");
+inline constexpr const char* PauseMessage =
+    GAME_TEXT("Texts", "一時停止中\r\r何かキーを押すと再開します。");
 inline constexpr const char* GameOverMessage =
-    "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。";
-inline constexpr const char* LevelClearMessage = "ＣＬＥＡＲ　！！\r\r何かキーを押してください。";
+    GAME_TEXT("Texts", "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。");
+inline constexpr const char* LevelClearMessage =
+    GAME_TEXT("Texts", "ＣＬＥＡＲ　！！\r\r何かキーを押してください。");
 inline constexpr const char* GameClearMessage =
-    "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。";
+    GAME_TEXT("Texts", "ＧＡＭＥ　ＣＬＥＡＲ　！！\r\r何かキーを押すとゲームを再開します。");
+inline constexpr const char* NewRecordBanner = GAME_TEXT("Texts", "新記録！！");
 inline constexpr const char* ModeChangeQuestion =
-    "レベル１からスタートになりますが、\rゲームモードを変更しますか？";
-inline constexpr const char* ResumeQuestion = "前回の続きからゲームを始めますか？";
-inline constexpr const char* SaveQuestion = "ゲームを保存しますか？\r以前のデータは破棄されます。";
+    GAME_TEXT("Texts", "レベル１からスタートになりますが、\rゲームモードを変更しますか？");
+inline constexpr const char* ResumeQuestion =
+    GAME_TEXT("Texts", "前回の続きからゲームを始めますか？");
+inline constexpr const char* SaveQuestion =
+    GAME_TEXT("Texts", "ゲームを保存しますか？\r以前のデータは破棄されます。");
 
-inline constexpr const char* LevelPrefix = "レベル";
-inline constexpr const char* HitsSuffix = "匹";
-inline constexpr const char* HighScoreSuffix = "匹\r(最高記録)";
+// The status labels' patterns (StatusTexts.h); "%1" is the number.
+inline constexpr const char* LevelPattern = GAME_TEXT("Texts", "レベル%1");
+inline constexpr const char* ScorePattern = GAME_TEXT("Texts", "%1匹");
+inline constexpr const char* HighScorePattern = GAME_TEXT("Texts", "%1匹\r(最高記録)");
 
 } // namespace Texts
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameText.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,11 +12,16 @@ class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 
+    static constexpr const char* CannotOpenPattern =
+        GAME_TEXT("FileError", "ファイル %1 は開けません");
+    static constexpr const char* CannotCreatePattern =
+        GAME_TEXT("FileError", "ファイル %1 を作成できません");
+
     static FileError cannotOpen(const std::string& path) {
-        return FileError("ファイル " + path + " は開けません");
+        return FileError(fillPattern(CannotOpenPattern, path));
     }
     static FileError cannotCreate(const std::string& path) {
-        return FileError("ファイル " + path + " を作成できません");
+        return FileError(fillPattern(CannotCreatePattern, path));
     }
 };
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools
   libpulse-dev libsndfile1-dev libsoxr-dev
   libjpeg-dev libgtest-dev
   fonts-ipafont-gothic

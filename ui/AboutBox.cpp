@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "CoreTexts.h"
 #include "LabelText.h"
 #include "Pictures.h"
 #include "Texts.h"
@@ -37,7 +38,7 @@ AboutBox::AboutBox(const Pictures& pictures, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("ズンバリオのバージョン情報"));
+    setWindowTitle(tr("ズンバリオのバージョン情報"));
     setFixedSize(ClientSize);
     move(InitialPosition);
     setFont(gothic(12, false, false, false));
@@ -55,7 +56,7 @@ AboutBox::AboutBox(const Pictures& pictures, QWidget* parent)
     banner->setGeometry(QRect(QPoint(128, 82), pictures.logicalSize(Picture::Credit)));
     keepPointerMoves(banner);
 
-    keepPointerMoves(addLabel("Label1", QString::fromUtf8(Texts::Caption), QRect(8, 16, 321, 25),
+    keepPointerMoves(addLabel("Label1", CoreTexts::shown(Texts::Caption), QRect(8, 16, 321, 25),
                               Yellow, gothic(21, true, true, false)));
     m_link = addLabel("Label2", webPage().toString(), QRect(112, 124, 0, 0), LinkPurple,
                       gothic(16, false, false, true));

@@ -1,5 +1,7 @@
 #include "ConfirmDialog.h"
 
+#include "CoreTexts.h"
+
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -10,17 +12,17 @@
 
 ConfirmDialog::ConfirmDialog(const std::string& message, DialogButtons buttons, QWidget* parent)
     : QMessageBox(parent) {
-    setWindowTitle(QStringLiteral("確認"));
+    setWindowTitle(tr("確認"));
     // The question mark at the window system's classic 32 × 32, not the style's larger size.
     setIconPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion, nullptr, this).pixmap(32));
     setTextFormat(Qt::PlainText);
-    setText(QString::fromStdString(message).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    setText(CoreTexts::shown(message).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 
     // One role for every button keeps them in the order they are added on every desktop.
-    m_yes = addButton(QStringLiteral("はい(&Y)"), QMessageBox::ActionRole);
-    m_no = addButton(QStringLiteral("いいえ(&N)"), QMessageBox::ActionRole);
+    m_yes = addButton(tr("はい(&Y)"), QMessageBox::ActionRole);
+    m_no = addButton(tr("いいえ(&N)"), QMessageBox::ActionRole);
     if (buttons == DialogButtons::YesNoCancel)
-        m_cancel = addButton(QStringLiteral("キャンセル"), QMessageBox::ActionRole);
+        m_cancel = addButton(tr("キャンセル"), QMessageBox::ActionRole);
     // The buttons stand in a row centred under the text, whatever the style prefers.
     if (auto* row = findChild<QDialogButtonBox*>())
         row->setCenterButtons(true);

@@ -1,13 +1,18 @@
 #include "ErrorBox.h"
 
+#include "CoreTexts.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
+QString errorSentence(const std::string& message) {
+    return QCoreApplication::translate("ErrorBox", "%1。").arg(CoreTexts::shown(message));
+}
+
 void showErrorBox(const std::string& message, QWidget* parent) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(Texts::Caption),
-                    QString::fromStdString(message) + QStringLiteral("。"), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, CoreTexts::shown(Texts::Caption), errorSentence(message),
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

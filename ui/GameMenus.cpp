@@ -5,24 +5,23 @@
 #include <QMenuBar>
 
 GameMenus::GameMenus(QMenuBar& bar) : QObject(&bar) {
-    m_hammerMenu = bar.addMenu(QStringLiteral("ハンマー(&T)"));
+    m_hammerMenu = bar.addMenu(tr("ハンマー(&T)"));
     m_actions[index(MenuItem::N1)] = m_hammerMenu->menuAction();
-    addCommand(*m_hammerMenu, MenuItem::N2, QStringLiteral("普通のハンマーのみ(&N)"), true);
-    addCommand(*m_hammerMenu, MenuItem::N3, QStringLiteral("変なハンマーのみ(&S)"), true);
-    addCommand(*m_hammerMenu, MenuItem::N4,
-               QStringLiteral("ランダムに普通のハンマーと変なハンマー(&R)"), true);
+    addCommand(*m_hammerMenu, MenuItem::N2, tr("普通のハンマーのみ(&N)"), true);
+    addCommand(*m_hammerMenu, MenuItem::N3, tr("変なハンマーのみ(&S)"), true);
+    addCommand(*m_hammerMenu, MenuItem::N4, tr("ランダムに普通のハンマーと変なハンマー(&R)"), true);
 
     // Saving is a command straight on the bar, with no menu of its own.
-    QAction* save = bar.addAction(QStringLiteral("ゲームの保存(&K)"));
+    QAction* save = bar.addAction(tr("ゲームの保存(&K)"));
     m_actions[index(MenuItem::N5)] = save;
     save->setEnabled(false);
     wire(MenuItem::N5);
 
-    m_helpMenu = bar.addMenu(QStringLiteral("ヘルプ(&H)"));
+    m_helpMenu = bar.addMenu(tr("ヘルプ(&H)"));
     m_actions[index(MenuItem::Help1)] = m_helpMenu->menuAction();
-    addCommand(*m_helpMenu, MenuItem::Help2, QStringLiteral("ヘルプ(&D)"), false);
+    addCommand(*m_helpMenu, MenuItem::Help2, tr("ヘルプ(&D)"), false);
     m_helpMenu->addSeparator();
-    addCommand(*m_helpMenu, MenuItem::N7, QStringLiteral("バージョン情報(&B)"), false);
+    addCommand(*m_helpMenu, MenuItem::N7, tr("バージョン情報(&B)"), false);
 }
 
 void GameMenus::addCommand(QMenu& menu, MenuItem item, const QString& caption, bool checkable) {

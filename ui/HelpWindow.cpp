@@ -13,19 +13,12 @@ namespace {
 constexpr std::array<std::pair<int, const char*>, 1> Topics{{{1, "asobikata"}}};
 constexpr QSize WindowSize(600, 520);
 
-QString missingFileReport(const QString& path) {
-    return QStringLiteral("<h2>ヘルプを表示できません</h2>"
-                          "<p>ヘルプファイル「%1」が見つかりません。</p>"
-                          "<p>ゲームはこのまま続けられます。</p>")
-        .arg(path.toHtmlEscaped());
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("ズンバリオ ヘルプ"));
+    setWindowTitle(tr("ズンバリオ ヘルプ"));
     resize(WindowSize);
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
@@ -47,7 +40,10 @@ void HelpWindow::showHelp(const QString& path, int context, const QString& shown
     activateWindow();
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
-        m_browser->setHtml(missingFileReport(shownPath.isEmpty() ? path : shownPath));
+        m_browser->setHtml(tr("<h2>ヘルプを表示できません</h2>"
+                              "<p>ヘルプファイル「%1」が見つかりません。</p>"
+                              "<p>ゲームはこのまま続けられます。</p>")
+                               .arg((shownPath.isEmpty() ? path : shownPath).toHtmlEscaped()));
         return;
     }
     QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());

@@ -1,5 +1,8 @@
 #include "LabelText.h"
 
+#include "CoreTexts.h"
+#include "Scene.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -18,7 +21,7 @@ QFont font(Font font) {
 }
 
 QStringList lines(const std::string& text) {
-    return QString::fromStdString(text).split(QLatin1Char('\r'));
+    return CoreTexts::shown(text).split(QLatin1Char('\r'));
 }
 
 QSize size(const std::string& text, Font font) {
@@ -28,6 +31,15 @@ QSize size(const std::string& text, Font font) {
     for (const QString& line : all)
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return {widest, metrics.height() * static_cast<int>(all.size())};
+}
+
+void fitTranslations(Scene& scene) {
+    for (const Element& label : scene.elements()) {
+        if (!label.autoSize || CoreTexts::shown(label.text) == QString::fromStdString(label.text))
+            continue;
+        const QSize translated = size(label.text, label.font);
+        scene.resize(label.id, {translated.width(), translated.height()});
+    }
 }
 
 } // namespace LabelText

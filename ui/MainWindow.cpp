@@ -64,6 +64,7 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
         std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
+    LabelText::fitTranslations(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);

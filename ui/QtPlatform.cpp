@@ -2,9 +2,11 @@
 
 #include "AboutBox.h"
 #include "ConfirmDialog.h"
+#include "CoreTexts.h"
 #include "CursorFile.h"
 #include "ErrorBox.h"
 #include "FieldWidget.h"
+#include "GameLanguage.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
 #include "HelpWindow.h"
@@ -13,6 +15,7 @@
 #include "ReadableFolder.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QWidget>
 #include <cstdio>
 
@@ -32,7 +35,7 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 }
 
 void QtPlatform::setCaption(const std::string& caption) {
-    const QString title = QString::fromStdString(caption);
+    const QString title = CoreTexts::shown(caption);
     if (!title.isEmpty() && title == m_window.windowTitle())
         return;
     m_window.setWindowTitle(title);
@@ -85,7 +88,11 @@ Answer QtPlatform::confirm(const std::string& message, DialogButtons buttons) {
 
 void QtPlatform::reportError(const std::string& message) {
     if (m_unattended) {
-        std::fprintf(stderr, "%s。\n", message.c_str());
+        // In Japanese the path keeps its own bytes, whatever their encoding.
+        if (GameLanguage::current().isEmpty())
+            std::fprintf(stderr, "%s。\n", message.c_str());
+        else
+            std::fprintf(stderr, "%s\n", errorSentence(message).toUtf8().constData());
         return;
     }
     showErrorBox(message, &m_window);
@@ -98,7 +105,12 @@ void QtPlatform::playSound(const std::string& path) {
 void QtPlatform::openHelp(const std::string& path, int context) {
     if (m_help.isNull())
         m_help = new HelpWindow(&m_window);
-    m_help->showHelp(m_gameFiles.forQt(path), context, ReadableFolder::shown(path));
+    // The help page in the player's language, where the game has one; the Japanese one else.
+    std::string page = path;
+    const std::string translated = GameLanguage::translatedFile(path);
+    if (!translated.empty() && QFileInfo::exists(m_gameFiles.forQt(translated)))
+        page = translated;
+    m_help->showHelp(m_gameFiles.forQt(page), context, ReadableFolder::shown(page));
 }
 
 void QtPlatform::showAbout() {

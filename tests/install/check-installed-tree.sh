@@ -19,7 +19,7 @@ cd "$stage"
 id=jp.example.zunbario
 expected=(
   usr/games/zunbario
-  usr/share/zunbario/Zintok.html
+  usr/share/zunbario/Zintok.html usr/share/zunbario/Zintok_en.html
   usr/share/zunbario/data/Zintok.cur usr/share/zunbario/data/tomei.cur
   usr/share/zunbario/data/sound2.wav usr/share/zunbario/data/ending1.wav
   usr/share/zunbario/data/fanfare4.wav usr/share/zunbario/data/fanfare5.wav

@@ -41,17 +41,18 @@ class GameRun {
 public:
     explicit GameRun(QProcess& process) : m_process(process) {}
 
-    // Starts the program and waits for its window and the settled title's caption.
-    void start(const QString& program, const QStringList& arguments = {}) {
+    // Starts the program and waits for its window and the settled title's caption, which is
+    // the game's name in the language the program speaks.
+    void start(const QString& program, const QStringList& arguments = {},
+               const QString& caption = QStringLiteral("ズンバリオ")) {
         m_process.setWorkingDirectory(QDir::tempPath());
         m_process.start(program, arguments);
         ASSERT_TRUE(m_process.waitForStarted(Patience));
         const auto window = X11Session::waitForWindow(m_process.processId(), Patience);
         ASSERT_TRUE(window.has_value()) << m_process.readAllStandardError().toStdString();
         m_window = *window;
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return X11Session::windowName(m_window) == QStringLiteral("ズンバリオ"); },
-            Patience));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return X11Session::windowName(m_window) == caption; }, Patience));
         const QRect frame = X11Session::windowGeometry(m_window);
         m_field = QPoint(frame.left(), frame.bottom() + 1 - FieldHeight);
     }

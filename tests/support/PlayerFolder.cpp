@@ -26,8 +26,8 @@ bool copyPlayerFolder(const QString& to, const QStringList& programs, const QStr
         copied =
             QFile::copy(data.filePath(name), target.filePath(QStringLiteral("data/") + name)) &&
             copied;
-    // Only the help window opens the help file, so it may be missing.
-    QFile::copy(QDir(from).filePath(QStringLiteral("Zintok.html")),
-                target.filePath(QStringLiteral("Zintok.html")));
+    // Only the help window opens the help files, so they may be missing.
+    for (const QString& name : QDir(from).entryList({QStringLiteral("Zintok*.html")}, QDir::Files))
+        QFile::copy(QDir(from).filePath(name), target.filePath(name));
     return copied;
 }

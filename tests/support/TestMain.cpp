@@ -19,6 +19,22 @@ bool underX11() {
 #endif
 }
 
+#ifdef TESTS_UNDER_X11
+// The programs the end-to-end tests start speak the game's own language, whatever the language
+// of the desktop the tests run on: the tests read their Japanese texts. The category of messages
+// alone becomes C, which LC_ALL would override, so its value moves to LANG; a test of another
+// language gives its program an environment of its own.
+void speakTheGamesOwnLanguage() {
+    const QByteArray all = qgetenv("LC_ALL");
+    if (!all.isEmpty()) {
+        qunsetenv("LC_ALL");
+        qputenv("LANG", all);
+    }
+    qputenv("LC_MESSAGES", "C");
+    qunsetenv("LANGUAGE");
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,6 +49,9 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         qputenv("QT_QPA_PLATFORM", "xcb");
+#ifdef TESTS_UNDER_X11
+        speakTheGamesOwnLanguage();
+#endif
     } else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

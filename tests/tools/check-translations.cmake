@@ -1,0 +1,46 @@
+# Fails when a text the player reads has no finished translation, or when a translation file no
+# longer matches the sources: lupdate, run over a copy of each file as the update_translations
+# target runs it, must leave the copy as it is, with nothing unfinished, vanished or obsolete.
+#   cmake -DLUPDATE=… -DARGUMENTS=a|b|… -DFILES=x.ts|… -DWORK=<scratch folder> -P check-translations.cmake
+string(REPLACE "|" ";" arguments "${ARGUMENTS}")
+string(REPLACE "|" ";" files "${FILES}")
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(failed FALSE)
+foreach(ts ${files})
+    get_filename_component(name ${ts} NAME)
+    configure_file(${ts} ${WORK}/${name} COPYONLY)
+    execute_process(COMMAND ${LUPDATE} -silent ${arguments} -ts ${WORK}/${name}
+        RESULT_VARIABLE result ERROR_VARIABLE errors)
+    if(NOT result EQUAL 0)
+        message(SEND_ERROR "lupdate failed on ${name}: ${errors}")
+        set(failed TRUE)
+        continue()
+    endif()
+    file(READ ${ts} committed)
+    file(READ ${WORK}/${name} updated)
+    # Each message in turn: its source, then its translation with the translation's state.
+    set(rest "${updated}")
+    string(FIND "${rest}" "<message>" at)
+    while(at GREATER -1)
+        string(SUBSTRING "${rest}" ${at} -1 rest)
+        string(FIND "${rest}" "</message>" end)
+        string(SUBSTRING "${rest}" 0 ${end} message)
+        string(SUBSTRING "${rest}" ${end} -1 rest)
+        if(message MATCHES "<translation type=\"(unfinished|vanished|obsolete)\"")
+            string(REGEX REPLACE ".*<source>(.*)</source>.*" "\\1" text "${message}")
+            message(SEND_ERROR "${name}: no finished translation of \"${text}\"")
+            set(failed TRUE)
+        endif()
+        string(FIND "${rest}" "<message>" at)
+    endwhile()
+    if(NOT committed STREQUAL updated)
+        message(SEND_ERROR "${name} does not match the sources: run "
+            "`cmake --build <build folder> --target update_translations` and translate what it "
+            "marks unfinished")
+        set(failed TRUE)
+    endif()
+endforeach()
+if(failed)
+    message(FATAL_ERROR "the translations are not complete and current")
+endif()
