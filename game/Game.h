@@ -49,6 +49,9 @@ public:
     void mouseMoved(Point clientPos, bool leftHeld);
     void mouseReleased(MouseButton button);
     void mouseLost();
+    // The player left the game for another program, or the desktop hid it (minimised, the
+    // screen locked): a level in play pauses as a key would pause it.
+    void playerLeft();
 
     // Menu commands, and the command chosen from the menu bar routed to its handler.
     void menuChosen(MenuItem item);

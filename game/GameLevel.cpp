@@ -26,6 +26,13 @@ void Game::FormKeyDown() {
     m_platform.setMenuEnabled(MenuItem::N5, true);
 }
 
+void Game::playerLeft() {
+    // The clock must not run out while nobody watches; coming back does not resume by itself,
+    // since the player may be looking elsewhere still. Every other phase already stands still.
+    if (m_state.Playing)
+        FormKeyDown();
+}
+
 void Game::pause() {
     StopPlay();
     m_state.ResumePending = true;

@@ -84,6 +84,15 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
     connect(m_field, &FieldWidget::mouseLost, this, [this] { m_game->mouseLost(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onSessionEnding);
+    // The game is left when none of its windows is active any more: another program's window
+    // was activated, the game was minimised, the screen locked. Its own dialogs, menus, about box
+    // and help window keep it active. A question under way stands still already, and the level
+    // goes on as its answer says.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive && m_handlerDepth == 0)
+                    run([this] { m_game->playerLeft(); });
+            });
 
     run([this] { m_game->FormCreate(); });
     m_field->setFocus();

@@ -181,6 +181,50 @@ TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
     EXPECT_TRUE(h.state().Playing);
 }
 
+// Leaving the game for another program pauses a level in play as a key does, and nothing else:
+// the title, the Ready phase, a pause, a level's result and the celebration stay as they are.
+TEST(Level, LeavingTheGamePausesOnlyALevelInPlay) {
+    GameHarness h;
+    h.game().FormCreate();
+    h.tick(10);
+    h.game().playerLeft();
+    EXPECT_TRUE(h.state().TitlePhase);
+    EXPECT_TRUE(h.platform.timerEnabled) << "the title goes on";
+
+    h.tick(259);
+    const std::string ready = h.scene().text(Label1);
+    h.game().playerLeft();
+    EXPECT_FALSE(h.state().Playing);
+    EXPECT_EQ(h.scene().text(Label1), ready);
+
+    h.key();
+    h.tick(3);
+    h.game().playerLeft();
+    EXPECT_FALSE(h.state().Playing);
+    EXPECT_TRUE(h.state().ResumePending);
+    EXPECT_FALSE(h.platform.timerEnabled);
+    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。");
+    EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
+    h.game().playerLeft();
+    EXPECT_FALSE(h.state().Playing) << "leaving again does not resume";
+    h.key();
+    EXPECT_TRUE(h.state().Playing);
+    EXPECT_EQ(h.state().Ticks, 3);
+
+    h.finishLevel();
+    const std::string result = h.scene().text(Label1);
+    h.game().playerLeft();
+    EXPECT_EQ(h.scene().text(Label1), result);
+    EXPECT_FALSE(h.state().ResumePending);
+
+    GameHarness cleared;
+    cleared.runTitle();
+    cleared.clearGame(400);
+    cleared.game().playerLeft();
+    EXPECT_TRUE(cleared.state().CelebrationPhase);
+    EXPECT_TRUE(cleared.platform.timerEnabled) << "the celebration goes on";
+}
+
 TEST(Level, HeldKeyRepeatsPauseAndResumeOnEveryRepeat) {
     GameHarness h;
     h.startLevel1();

@@ -53,6 +53,11 @@ public:
         m_window = *window;
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return X11Session::windowName(m_window) == caption; }, Patience));
+        findField();
+    }
+
+    // Finds the field on the screen again, after a window manager framed and moved the window.
+    void findField() {
         const QRect frame = X11Session::windowGeometry(m_window);
         m_field = QPoint(frame.left(), frame.bottom() + 1 - FieldHeight);
     }

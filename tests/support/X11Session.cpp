@@ -220,21 +220,20 @@ QRect outerGeometry(std::uint32_t window) {
 }
 
 QRect windowGeometry(std::uint32_t window) {
-    const QString shell =
-        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
-                                        QStringLiteral("--shell"), QString::number(window)});
+    // The window's own size and its place on the screen; under a window manager its geometry
+    // is relative to the frame it was put into.
+    Connection x;
+    if (!x.isOpen())
+        return {};
+    xcb_get_geometry_reply_t* g =
+        xcb_get_geometry_reply(x.get(), xcb_get_geometry(x.get(), window), nullptr);
+    xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(
+        x.get(), xcb_translate_coordinates(x.get(), window, x.root(), 0, 0), nullptr);
     QRect r;
-    for (const QString& line : shell.split(QLatin1Char('\n'))) {
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (line.startsWith(QLatin1String("X=")))
-            r.moveLeft(value);
-        else if (line.startsWith(QLatin1String("Y=")))
-            r.moveTop(value);
-        else if (line.startsWith(QLatin1String("WIDTH=")))
-            r.setWidth(value);
-        else if (line.startsWith(QLatin1String("HEIGHT=")))
-            r.setHeight(value);
-    }
+    if (g != nullptr && at != nullptr)
+        r = QRect(at->dst_x, at->dst_y, g->width, g->height);
+    std::free(g);
+    std::free(at);
     return r;
 }
 
