@@ -11,7 +11,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Three monsters jump around a black field, faster at every level. Hit as\n"
     "many as possible before the 60-second clock runs out. The normal hammer is\n"
     "the mouse pointer itself, the strange hammer moves opposite to the mouse.\n"
-    "The game has a Japanese user interface, and a game in progress can be\n"
+    "The game speaks English and Japanese, and a game in progress can be\n"
     "saved and continued.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
