@@ -102,7 +102,9 @@ void Game::WriteHighScores() {
 
 void Game::SaveGame() {
     const GameState& s = m_state;
-    SavedGameRecord& saved = m_state.SavedGame;
+    // SavedGame keeps what this copy last read or wrote: a save that fails leaves it as it was,
+    // so that a game clear still recognises the file on disk as this copy's to cancel.
+    SavedGameRecord saved = m_state.SavedGame;
     saved.level = s.Level;
     saved.score = s.Score;
     saved.levelStartScore = s.LevelStartScore;
@@ -111,6 +113,7 @@ void Game::SaveGame() {
     saved.freshStart = s.ResumePending ? 0 : 1;
     const auto bytes = saved.toBytes();
     writeRecordFile(recordPathForWriting(Files::SavedGame), bytes.data(), bytes.size());
+    m_state.SavedGame = saved;
 }
 
 void Game::takeBetterScoresFromFile() {

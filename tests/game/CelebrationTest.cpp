@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using enum ElementId;
@@ -137,6 +138,25 @@ TEST(GameClear, SavedGameWrittenEarlierInThisRunIsCancelled) {
     for (const int target : {70, 130, 195})
         h.playLevelTo(target);
     EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 0, 195, 130, 1, 120, 1}));
+}
+
+// A save that failed wrote nothing: the saved game on disk is still this copy's to cancel.
+TEST(GameClear, SavedGameIsCancelledEvenAfterAFailedSave) {
+    GameHarness h;
+    h.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
+    h.platform.answers = {Answer::No};
+    h.runTitle();
+    h.playLevelTo(30);
+    fs::rename(h.folder() / "data", h.folder() / "away");
+    std::ofstream(h.folder() / "data") << "not a folder";
+    h.platform.answers = {Answer::Yes};
+    h.game().N5Click();
+    ASSERT_EQ(h.platform.errors.size(), 1u);
+    fs::remove(h.folder() / "data");
+    fs::rename(h.folder() / "away", h.folder() / "data");
+    for (const int target : {70, 130, 195})
+        h.playLevelTo(target);
+    EXPECT_EQ(h.readFile("record2.dat"), words({5, 6, 0, 195, 130, 1, 120, 1}));
 }
 
 // A record that cannot be written is reported, and the game clear still finishes: the player
