@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -54,8 +55,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         const int before = game().state().Score;
         const QPoint bare = bareSpot(game().scene());
-        clickField(Qt::LeftButton, bare);
+        // A right press straight to the field first, with no movement before it: a left press or
+        // a movement would end a hold by itself, while this press would go to the monster that
+        // still held the mouse.
+        QMouseEvent rightPress(QEvent::MouseButtonPress, bare, window().field().mapToGlobal(bare),
+                               Qt::RightButton, Qt::RightButton, {});
+        QApplication::sendEvent(&window().field(), &rightPress);
         clickField(Qt::RightButton, bare);
+        clickField(Qt::LeftButton, bare);
         EXPECT_EQ(game().state().Score, before);
     }
 };
@@ -107,6 +114,9 @@ TEST_F(MouseHold, EndsWhenTheErrorBoxTakesTheMouse) {
 
 TEST_F(MouseHold, EndsWhenAMenuOpenedFromTheKeyboardTakesTheMouse) {
     startWithTheNormalHammer();
+    // The field has the keys, which the menu takes along with the mouse.
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     holdOnMonster0();
     // The Hammer menu is shut during play; the Help menu opens.
     QMenu* help = window().menuBar()->actions().constLast()->menu();
