@@ -1,5 +1,6 @@
 #include "CoreTexts.h"
 #include "EndSignals.h"
+#include "Files.h"
 #include "GameFolders.h"
 #include "GameLanguage.h"
 #include "MainWindow.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
     // The application's own name, shown by the desktop beside the window. It is not a display
     // name, which Qt would append to every window's caption.
     QApplication::setApplicationName(CoreTexts::shown(Texts::Caption));
-    QGuiApplication::setDesktopFileName(QLatin1String(Texts::DesktopId));
+    QGuiApplication::setDesktopFileName(QLatin1String(Files::DesktopId));
 
     MainWindow window(findFolders());
     QApplication::setWindowIcon(window.pictures().windowIcon());

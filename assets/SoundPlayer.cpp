@@ -1,6 +1,6 @@
 #include "SoundPlayer.h"
 
-#include "Texts.h"
+#include "Files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "SoundStream.h"
 
-#include "Texts.h"
+#include "Files.h"
 
 #include <cstdio>
 #include <pulse/pulseaudio.h>
@@ -78,8 +78,8 @@ void SoundStream::connect() {
         return;
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, Texts::Caption);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, Texts::DesktopId);
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Texts::DesktopId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, Files::DesktopId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Files::DesktopId);
     m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), Texts::Caption,
                                              properties);
     pa_proplist_free(properties);
@@ -110,7 +110,7 @@ void SoundStream::onContextState() {
 void SoundStream::openStream() {
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Texts::DesktopId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Files::DesktopId);
     m_stream = pa_stream_new_with_proplist(m_context, Texts::Caption, &Format, nullptr, properties);
     pa_proplist_free(properties);
     if (!m_stream)

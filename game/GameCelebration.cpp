@@ -1,6 +1,7 @@
 // The game clear: the record, the cancelled saved game and the celebration until the next key.
 
 #include "FileError.h"
+#include "Files.h"
 #include "Game.h"
 #include "RecordFile.h"
 #include "RecordFolderLock.h"

@@ -1,5 +1,6 @@
 // The hammers: presses on monsters, the strange hammer's swing and its mirrored movement.
 
+#include "Files.h"
 #include "Game.h"
 #include "Rules.h"
 #include "StatusTexts.h"

@@ -1,5 +1,6 @@
 // The level flow: start, pause and resume, the monsters' jumps, the clock and the level's end.
 
+#include "Files.h"
 #include "Game.h"
 #include "Layout.h"
 #include "Rules.h"

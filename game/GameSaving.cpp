@@ -2,6 +2,7 @@
 // the menu and on closing.
 
 #include "FileError.h"
+#include "Files.h"
 #include "Game.h"
 #include "RecordFile.h"
 #include "RecordFolderLock.h"

@@ -1,5 +1,6 @@
 // The start-up and the bouncing title.
 
+#include "Files.h"
 #include "Game.h"
 #include "Layout.h"
 #include "Rules.h"

@@ -2,13 +2,10 @@
 
 #include "GameText.h"
 
-// The game's own texts and file names. '\r' starts a new line where a text is shown.
+// The game's own texts. '\r' starts a new line where a text is shown.
 namespace Texts {
 
 inline constexpr const char* Caption = GAME_TEXT("Texts", "ズンバリオ");
-// The game's id on the desktop: its menu entry, its icons and its AppStream data are named after
-// it, and the sound server shows the game's stream with that icon.
-inline constexpr const char* DesktopId = "jp.example.zunbario";
 inline constexpr const char* StartMessage =
     GAME_TEXT("Texts", "何かキーを押すとゲームが始まります。");
 inline constexpr const char* PauseMessage =
@@ -33,20 +30,3 @@ inline constexpr const char* ScorePattern = GAME_TEXT("Texts", "%1匹");
 inline constexpr const char* HighScorePattern = GAME_TEXT("Texts", "%1匹\r(最高記録)");
 
 } // namespace Texts
-
-// Files beside the program, relative to its folder.
-namespace Files {
-
-inline constexpr const char* HammerCursor = "data/Zintok.cur";
-inline constexpr const char* TransparentCursor = "data/tomei.cur";
-inline constexpr const char* HitSound = "data/sound2.wav";
-inline constexpr const char* GameOverSound = "data/ending1.wav";
-inline constexpr const char* LevelClearSound = "data/fanfare4.wav";
-inline constexpr const char* GameClearSound = "data/fanfare5.wav";
-// The record files, in the records folder (data/ beside the program, or the player's own).
-inline constexpr const char* HighScores = "record1.dat";
-inline constexpr const char* SavedGame = "record2.dat";
-inline constexpr const char* Help = "Zintok.html";
-inline constexpr int HelpFirstTopic = 1;
-
-} // namespace Files

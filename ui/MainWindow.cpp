@@ -4,7 +4,7 @@
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
-#include "HandlerDispatch.h"
+#include "ErrorNet.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "QtPlatform.h"

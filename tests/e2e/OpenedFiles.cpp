@@ -1,5 +1,7 @@
 #include "OpenedFiles.h"
 
+#include "Files.h"
+
 #include <QTest>
 #include <sys/inotify.h>
 #include <unistd.h>

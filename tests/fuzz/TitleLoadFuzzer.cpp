@@ -9,7 +9,7 @@
 #include "FakePlatform.h"
 #include "FuzzCheck.h"
 #include "Game.h"
-#include "HandlerDispatch.h"
+#include "ErrorNet.h"
 #include "LittleEndian.h"
 #include "Rules.h"
 #include "SavedGameRule.h"
