@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct TitleLine;
 
@@ -101,7 +102,7 @@ private:
     void hitMonster(int index);
     void SwingHammer();
 
-    // Celebration (GameCelebration.cpp).
+    // Game clear and celebration (GameCelebration.cpp).
     void gameClear();
     void celebrationStep();
     void putOnOrbit(int index);
@@ -125,6 +126,13 @@ private:
     // Another copy of the game may have written the record files since this one read them.
     void takeBetterScoresFromFile();
     bool savedGameFileUnchanged() const;
+    // The game clear's update of the record files: a better score recorded, a saved game of the
+    // mode cancelled. Errors are shown by the caller, once the records folder's lock is let go.
+    struct ClearedGameRecords {
+        bool newRecord = false;
+        std::vector<std::string> errors;
+    };
+    ClearedGameRecords recordClearedGame();
     std::string path(const char* relative) const { return m_state.AppDir + relative; }
     std::string recordPath(const char* name) const { return m_folders.recordDir + name; }
     // The record file to write, its folder made first where the player has none yet.

@@ -1,5 +1,5 @@
-// The record files: loading them at the end of the title, the high scores, saving a game from
-// the menu and on closing.
+// The record files: loading them at the end of the title, the high scores and the saved game
+// the game clear updates, saving a game from the menu and on closing.
 
 #include "FileError.h"
 #include "Files.h"
@@ -14,6 +14,9 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -153,6 +156,37 @@ bool Game::trySaveGame() {
     if (failure)
         m_platform.reportError(*failure);
     return !failure;
+}
+
+Game::ClearedGameRecords Game::recordClearedGame() {
+    GameState& s = m_state;
+    const std::size_t mode = modeIndex();
+    ClearedGameRecords result;
+    const auto tryWrite = [&result](auto&& write) {
+        if (std::optional<std::string> failure = failureOf(write))
+            result.errors.push_back(std::move(*failure));
+    };
+    // Another copy of the game may be running on the same record files: while they are read
+    // again and replaced, it waits.
+    const RecordFolderLock lock(recordPath(Files::HighScores));
+    // A best score the other copy wrote in the meantime is kept, and counts against this one.
+    takeBetterScoresFromFile();
+    if (s.HighScores.at(mode) < s.Score) {
+        s.HighScores[mode] = s.Score;
+        // A record that cannot be written is reported, and the game clear goes on: the player
+        // still sees the celebration and never drifts into a fifth level.
+        tryWrite([this] { WriteHighScores(); });
+        result.newRecord = true;
+    }
+    // A saved game of this mode is cancelled: the file keeps the final score with level 0, which
+    // is never offered. A game another copy saved since this one last read or wrote the file is
+    // not this one's to cancel.
+    if (recordFileExists(recordPath(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
+        savedGameFileUnchanged()) {
+        s.Level = 0;
+        tryWrite([this] { SaveGame(); });
+    }
+    return result;
 }
 
 void Game::N5Click() {
