@@ -3,7 +3,6 @@
 #include "ReadableFolder.h"
 #include "TestFiles.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fcntl.h>
@@ -30,10 +29,6 @@ bool writeRaw(const std::string& path, const std::string& content) {
 }
 
 } // namespace
-
-TEST(GameFolders, TheProgramFolderIsTheTestProgramsOwn) {
-    EXPECT_EQ(programFolder(), bytesOf(QCoreApplication::applicationDirPath()) + "/");
-}
 
 TEST(GameFolders, AGameWithDataBesideItKeepsEverythingThereAndAnInstalledOneUsesShareAndHome) {
     const QTemporaryDir root;

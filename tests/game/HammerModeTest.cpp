@@ -104,32 +104,3 @@ TEST(HammerMode, TheQuestionDoesNotStopTheCelebration) {
     EXPECT_EQ(h.state().Level, 1);
 }
 
-// The window hands every command chosen from the menu bar to the game as it stands.
-TEST(MenuCommands, EachCommandRunsItsHandlerAndTheDropDownsNothing) {
-    GameHarness h;
-    h.runTitle();
-    h.game().menuChosen(MenuItem::N1);
-    h.game().menuChosen(MenuItem::Help1);
-    EXPECT_TRUE(h.platform.questions.empty());
-    EXPECT_TRUE(h.platform.helpRequests.empty());
-
-    h.game().menuChosen(MenuItem::N7);
-    EXPECT_EQ(h.platform.aboutShown, 1);
-    h.game().menuChosen(MenuItem::Help2);
-    EXPECT_EQ(h.platform.helpRequests.size(), 1u);
-
-    const std::pair<MenuItem, int> modes[] = {
-        {MenuItem::N2, 0}, {MenuItem::N4, 2}, {MenuItem::N3, 1}};
-    for (const auto& [item, mode] : modes) {
-        SCOPED_TRACE("mode " + std::to_string(mode));
-        h.platform.answers = {Answer::Yes};
-        h.game().menuChosen(item);
-        EXPECT_EQ(h.state().HammerMode, mode);
-    }
-
-    h.platform.answers = {Answer::No};
-    h.game().menuChosen(MenuItem::N5);
-    ASSERT_FALSE(h.platform.questions.empty());
-    EXPECT_EQ(h.platform.questions.back().message,
-              "ゲームを保存しますか？\r以前のデータは破棄されます。");
-}
