@@ -1,25 +1,24 @@
 #include "MainWindow.h"
 
+#include "ErrorNet.h"
 #include "FieldWidget.h"
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
-#include "ErrorNet.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
+#include "ProgramEnd.h"
 #include "QtPlatform.h"
 #include "ReadableFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSessionManager>
 #include <QTimer>
 #include <algorithm>
 
@@ -83,7 +82,9 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
     connect(m_field, &FieldWidget::mouseReleased, this,
             [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
     connect(m_field, &FieldWidget::mouseLost, this, [this] { m_game->mouseLost(); });
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onSessionEnding);
+    m_end = new ProgramEnd(
+        *m_game, *m_platform, [this](const std::function<void()>& handler) { run(handler); },
+        [this] { return m_handlerDepth > 0; }, this);
     // The game is left when none of its windows is active any more: another program's window
     // was activated, the game was minimised, the screen locked. Its own dialogs, menus, about box
     // and help window keep it active. A question under way stands still already, and the level
@@ -106,11 +107,8 @@ template <typename Handler> void MainWindow::run(Handler&& handler) {
     runHandler(*m_platform, std::forward<Handler>(handler));
     --m_handlerDepth;
     m_field->repaintRects(m_game->scene().takeDirtyRects());
-    if (m_handlerDepth == 0 && m_pendingEnd != PendingEnd::None) {
-        const bool quit = m_pendingEnd == PendingEnd::Quit;
-        m_pendingEnd = PendingEnd::None;
-        closeWithoutAsking(quit);
-    }
+    if (m_handlerDepth == 0)
+        m_end->handlersFinished();
 }
 
 void MainWindow::tick() {
@@ -140,60 +138,14 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // An approval covers the close by which the program ends, which the program makes itself
-    // when the session manager or a signal ends it. A close the window system brings is the
-    // player's own: after a logout that was cancelled, the player may have played on, and the
-    // question comes back.
-    bool canClose = m_closeApproved && !event->spontaneous();
-    if (!canClose)
-        run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
-    if (canClose)
+    if (m_end->allowsClose(*event))
         event->accept();
     else
         event->ignore();
 }
 
 void MainWindow::endWithoutAsking() {
-    // A second signal while the first is handled changes nothing.
-    if (m_quitting)
-        return;
-    m_quitting = true;
-    closeWithoutAsking(true);
-}
-
-void MainWindow::closeWithoutAsking(bool quit) {
-    m_platform->setUnattended(true);
-    m_closeApproved = true;
-    if (m_handlerDepth > 0) {
-        // A handler waits in one of its dialogs. The dialog closes as if from its frame, the
-        // handler finishes with that answer, and then the game is saved.
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-                dialog->reject();
-        }
-        m_pendingEnd = quit ? PendingEnd::Quit : PendingEnd::Save;
-        return;
-    }
-    run([this] { m_game->closeWithoutAsking(); });
-    if (quit)
-        QApplication::quit();
-    else if (!m_quitting)
-        m_platform->setUnattended(false);
-}
-
-void MainWindow::onSessionEnding(QSessionManager& manager) {
-    // Nobody may be asked: the game is saved as if the answer were Yes, and the session manager
-    // ends the program when every program has saved.
-    if (!manager.allowsInteraction()) {
-        closeWithoutAsking(false);
-        return;
-    }
-    bool canClose = false;
-    run([this, &canClose] { canClose = m_game->FormCloseQuery(); });
-    manager.release();
-    m_closeApproved = canClose;
-    if (!canClose)
-        manager.cancel();
+    m_end->endWithoutAsking();
 }
 
 void MainWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers) {

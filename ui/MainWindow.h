@@ -11,7 +11,7 @@ class FieldWidget;
 class Game;
 class GameMenus;
 class GameTimer;
-class QSessionManager;
+class ProgramEnd;
 class QtPlatform;
 class ReadableFolder;
 
@@ -37,7 +37,7 @@ public:
     void tick();
 
     // A signal asked the program to end: it ends at once and waits for no answer. What closing
-    // would have offered to save is saved as if the answer were Yes.
+    // would have offered to save is saved as if the answer were Yes (ProgramEnd).
     void endWithoutAsking();
 
 protected:
@@ -48,12 +48,10 @@ protected:
 private:
     template <typename Handler> void run(Handler&& handler);
     void onMenuChosen(MenuItem item);
-    void onSessionEnding(QSessionManager& manager);
     void onKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void giveKeysBackToField();
     void selectMenuBar();
     void centreOnDesktop();
-    void closeWithoutAsking(bool quit);
 
     Pictures m_pictures;
     std::unique_ptr<ReadableFolder> m_gameFiles;
@@ -62,14 +60,9 @@ private:
     GameTimer* m_timer = nullptr;
     std::unique_ptr<QtPlatform> m_platform;
     std::unique_ptr<Game> m_game;
-    // The desktop session already had the game's answer to closing, or a signal ends the game:
-    // the close by which the program ends does not ask again.
-    bool m_closeApproved = false;
+    ProgramEnd* m_end = nullptr;
     // The window stands centred with the frame the window manager put around it.
     bool m_centredWithFrame = false;
     // Handlers under way: more than none while one of them waits in a dialog.
     int m_handlerDepth = 0;
-    // An end without asking that waits for the running handler to finish.
-    enum class PendingEnd { None, Save, Quit } m_pendingEnd = PendingEnd::None;
-    bool m_quitting = false;
 };

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class Game;
+class QCloseEvent;
+class QSessionManager;
+class QtPlatform;
+
+// How the program ends. The player's close asks the game, which may ask the player. The desktop
+// session's end asks the same where the session manager allows it, and otherwise, like a signal,
+// asks nobody: what closing would have offered to save is then saved as if the answer were Yes.
+class ProgramEnd : public QObject {
+    Q_OBJECT
+public:
+    // Runs a handler of the game as the window runs every handler.
+    using HandlerRunner = std::function<void(const std::function<void()>&)>;
+    // Whether a handler of the game is under way, waiting in one of its dialogs.
+    using HandlerUnderWay = std::function<bool()>;
+
+    ProgramEnd(Game& game, QtPlatform& platform, HandlerRunner run, HandlerUnderWay underWay,
+               QObject* parent);
+
+    // Whether the window may close now; asks the game where the player must be asked.
+    bool allowsClose(const QCloseEvent& event);
+    // A signal asked the program to end: it ends at once and waits for no answer.
+    void endWithoutAsking();
+    // The window's handlers have all finished: an end that waited for them goes ahead.
+    void handlersFinished();
+
+private:
+    void onSessionEnding(QSessionManager& manager);
+    void closeWithoutAsking(bool quit);
+
+    Game& m_game;
+    QtPlatform& m_platform;
+    HandlerRunner m_run;
+    HandlerUnderWay m_handlerUnderWay;
+    // The desktop session already had the game's answer to closing, or a signal ends the game:
+    // the close by which the program ends does not ask again.
+    bool m_closeApproved = false;
+    // An end without asking that waits for the running handler to finish.
+    enum class PendingEnd { None, Save, Quit } m_pendingEnd = PendingEnd::None;
+    bool m_quitting = false;
+};
