@@ -1,11 +1,23 @@
 #include "SoundPlayer.h"
 
-#include "Files.h"
-
 #include <QDir>
 #include <QFileInfo>
+#include <array>
+#include <cstddef>
 
 namespace {
+
+// The game's sounds beside the program, by SoundId.
+constexpr std::array<const char*, SoundCount> SoundFiles{
+    "data/sound2.wav",   // a monster hit
+    "data/ending1.wav",  // a level lost: game over
+    "data/fanfare4.wav", // a level cleared
+    "data/fanfare5.wav", // the last level cleared: the game is won
+};
+
+QLatin1String fileOf(SoundId sound) {
+    return QLatin1String(SoundFiles.at(static_cast<std::size_t>(sound)));
+}
 
 // One name for one file, however the path to it is spelled.
 QString fileKey(const QString& path) {
@@ -14,10 +26,13 @@ QString fileKey(const QString& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const QString& folder) {
-    for (const char* sound :
-         {Files::HitSound, Files::GameOverSound, Files::LevelClearSound, Files::GameClearSound})
-        soundOf(folder + QLatin1String(sound));
+SoundPlayer::SoundPlayer(const QString& folder) : m_folder(folder) {
+    for (const char* file : SoundFiles)
+        soundOf(m_folder + QLatin1String(file));
+}
+
+void SoundPlayer::play(SoundId sound) {
+    play(m_folder + fileOf(sound));
 }
 
 void SoundPlayer::play(const QString& path) {

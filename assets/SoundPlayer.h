@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Platform.h"
 #include "SoundFile.h"
 #include "SoundStream.h"
 
@@ -15,6 +16,8 @@ public:
     // from there at once, so that even the first hit sounds on time.
     explicit SoundPlayer(const QString& folder);
 
+    // One of the game's own sounds, from its file in the folder.
+    void play(SoundId sound);
     void play(const QString& path);
 
 private:
@@ -22,6 +25,7 @@ private:
     // that appears later is still found.
     SoundSamples soundOf(const QString& path);
 
+    QString m_folder;
     std::map<QString, SoundSamples> m_sounds; // by clean absolute path
     SoundStream m_stream;
 };

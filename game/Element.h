@@ -26,6 +26,7 @@ enum class ElementId : std::uint8_t {
     LabelNR,   // the new-record banner
 };
 inline constexpr int ElementCount = 16;
+static_assert(static_cast<int>(ElementId::LabelNR) + 1 == ElementCount, "LabelNR is the last");
 
 enum class ElementKind : std::uint8_t { Label, Picture };
 

@@ -10,10 +10,6 @@ inline constexpr const char* DesktopId = "jp.example.zunbario";
 // Beside the program, relative to its folder.
 inline constexpr const char* HammerCursor = "data/Zintok.cur";
 inline constexpr const char* TransparentCursor = "data/tomei.cur";
-inline constexpr const char* HitSound = "data/sound2.wav";
-inline constexpr const char* GameOverSound = "data/ending1.wav";
-inline constexpr const char* LevelClearSound = "data/fanfare4.wav";
-inline constexpr const char* GameClearSound = "data/fanfare5.wav";
 // The record files, in the records folder (data/ beside the program, or the player's own).
 inline constexpr const char* HighScores = "record1.dat";
 inline constexpr const char* SavedGame = "record2.dat";

@@ -62,13 +62,9 @@ void Game::mouseLost() {
 void Game::menuChosen(MenuItem item) {
     switch (item) {
     case MenuItem::N2:
-        N2Click();
-        break;
     case MenuItem::N3:
-        N3Click();
-        break;
     case MenuItem::N4:
-        N4Click();
+        chooseHammerMode(item);
         break;
     case MenuItem::N5:
         N5Click();

@@ -56,9 +56,9 @@ public:
 
     // Menu commands, and the command chosen from the menu bar routed to its handler.
     void menuChosen(MenuItem item);
-    void N2Click() { chooseHammerMode(Rules::NormalOnly); }
-    void N3Click() { chooseHammerMode(Rules::StrangeOnly); }
-    void N4Click() { chooseHammerMode(Rules::RandomHammer); }
+    void N2Click() { chooseHammerMode(MenuItem::N2); }
+    void N3Click() { chooseHammerMode(MenuItem::N3); }
+    void N4Click() { chooseHammerMode(MenuItem::N4); }
     void N5Click();
     void Help2Click();
     void N7Click();
@@ -88,8 +88,7 @@ private:
     void showMessage(const char* text, Color color);
     void showStatusLabels();
     void setPlayCursor();
-    int currentHighScore() const { return m_state.HighScores.at(modeIndex()); }
-    std::size_t modeIndex() const { return static_cast<std::size_t>(m_state.HammerMode); }
+    int currentHighScore() const { return m_state.HighScores.at(modeIndex(m_state.HammerMode)); }
 
     // The top of the client area in screen coordinates: the window's outer rectangle less the
     // client area's height, which leaves the caption, the frame and the menu bar above it.
@@ -108,9 +107,8 @@ private:
     void putOnOrbit(int index);
 
     // Hammer mode (GameHammerMode.cpp).
-    void chooseHammerMode(int mode);
-    // The Hammer menu's item that stands for a hammer mode.
-    static MenuItem menuItemOf(int mode);
+    // Chooses the mode of an item of the Hammer menu; the menu's other items choose nothing.
+    void chooseHammerMode(MenuItem item);
     void ResetGame();
 
     // Records and saving (GameSaving.cpp).

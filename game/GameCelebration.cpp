@@ -1,6 +1,5 @@
 // The game clear and the celebration until the next key.
 
-#include "Files.h"
 #include "Game.h"
 #include "Rules.h"
 #include "Texts.h"
@@ -12,14 +11,14 @@
 
 void Game::gameClear() {
     GameState& s = m_state;
-    m_platform.playSound(path(Files::GameClearSound));
+    m_platform.playSound(SoundId::GameClear);
     m_platform.setMenuEnabled(MenuItem::N5, false);
 
     const ClearedGameRecords records = recordClearedGame();
     if (records.newRecord) {
         m_scene.show(ElementId::LabelNR);
         s.NewRecordShown = true;
-        if (s.HammerMode == Rules::NormalOnly) {
+        if (s.HammerMode == HammerMode::NormalOnly) {
             m_platform.setTimerInterval(Rules::CelebrationInterval);
             m_platform.setTimerEnabled(true);
         }
@@ -33,9 +32,9 @@ void Game::gameClear() {
     s.Level = 0;
 
     // The monsters circle when the strange hammer plays; with the normal one the new record blinks.
-    if (s.HammerMode != Rules::NormalOnly) {
-        for (int i = 0; i < 3; ++i) {
-            s.OrbitAngles[static_cast<std::size_t>(i)] = 120 * i;
+    if (s.HammerMode != HammerMode::NormalOnly) {
+        for (int i = 0; i < Rules::MonsterCount; ++i) {
+            s.OrbitAngles[static_cast<std::size_t>(i)] = 360 / Rules::MonsterCount * i;
             putOnOrbit(i);
             m_scene.show(s.Monsters[static_cast<std::size_t>(i)]);
         }
@@ -57,8 +56,8 @@ void Game::putOnOrbit(int index) {
 
 void Game::celebrationStep() {
     GameState& s = m_state;
-    if (s.HammerMode != Rules::NormalOnly) {
-        for (int i = 0; i < 3; ++i) {
+    if (s.HammerMode != HammerMode::NormalOnly) {
+        for (int i = 0; i < Rules::MonsterCount; ++i) {
             auto& angle = s.OrbitAngles[static_cast<std::size_t>(i)];
             angle += Rules::OrbitStep;
             if (angle == 360)

@@ -1,6 +1,5 @@
 // The hammers: presses on monsters, the strange hammer's swing and its mirrored movement.
 
-#include "Files.h"
 #include "Game.h"
 #include "Rules.h"
 #include "StatusTexts.h"
@@ -20,7 +19,7 @@ void Game::hitMonster(int index) {
     const auto i = static_cast<std::size_t>(index);
     const ElementId monster = m_state.Monsters[i];
     const ElementId explosion = m_state.Explosions[i];
-    m_platform.playSound(path(Files::HitSound));
+    m_platform.playSound(SoundId::Hit);
     m_scene.hide(monster);
     m_scene.moveTo(explosion, {m_scene.left(monster), m_scene.top(monster)});
     m_scene.show(explosion);
@@ -41,7 +40,7 @@ void Game::SwingHammer() {
     // Positions alone decide: a monster already hit in this jump counts again where it stood,
     // and a hammer hidden at an edge still swings.
     const Rect b = m_scene.rect(ElementId::ImgBou);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < Rules::MonsterCount; ++i) {
         const Rect m = m_scene.rect(m_state.Monsters[static_cast<std::size_t>(i)]);
         const bool touches = b.left >= m.left - b.width && m.right() >= b.left &&
                              b.top >= m.top - b.height && m.bottom() >= b.top;

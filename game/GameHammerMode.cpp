@@ -4,27 +4,19 @@
 #include "Rules.h"
 #include "StatusTexts.h"
 
-MenuItem Game::menuItemOf(int mode) {
-    switch (mode) {
-    case Rules::NormalOnly:
-        return MenuItem::N2;
-    case Rules::StrangeOnly:
-        return MenuItem::N3;
-    default:
-        return MenuItem::N4;
-    }
-}
+#include <optional>
 
-void Game::chooseHammerMode(int mode) {
-    if (m_platform.isMenuChecked(menuItemOf(mode)))
+void Game::chooseHammerMode(MenuItem item) {
+    const std::optional<HammerMode> mode = hammerModeOf(item);
+    if (!mode || m_platform.isMenuChecked(item))
         return;
     // The question does not stop the timer: the title, the orbit and the blink go on behind it.
     if (m_platform.confirm(Texts::ModeChangeQuestion, DialogButtons::YesNo) != Answer::Yes)
         return;
-    m_state.HammerMode = mode;
-    m_state.NormalHammerActive = mode == Rules::NormalOnly;
-    for (int other = 0; other < Rules::HammerModeCount; ++other)
-        m_platform.setMenuChecked(menuItemOf(other), other == mode);
+    m_state.HammerMode = *mode;
+    m_state.NormalHammerActive = *mode == HammerMode::NormalOnly;
+    for (const MenuItem other : HammerModeItems)
+        m_platform.setMenuChecked(other, other == item);
     ResetGame();
 }
 

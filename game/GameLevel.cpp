@@ -172,7 +172,7 @@ void Game::playStep() {
         for (const ElementId explosion : s.Explosions)
             m_scene.hide(explosion);
         s.MoveCounter = 0;
-        if (s.HammerMode == Rules::RandomHammer) {
+        if (s.HammerMode == HammerMode::Random) {
             // The pointer's last position is not refreshed: the strange hammer's first movement
             // after a switch makes up the pointer's whole travel.
             s.NormalHammerActive = m_random.next(2) != 0;
@@ -190,14 +190,14 @@ void Game::endLevel() {
     StopPlay();
     const int target = Rules::target(s.Level, s.HammerMode);
     if (s.Score < target) {
-        m_platform.playSound(path(Files::GameOverSound));
+        m_platform.playSound(SoundId::GameOver);
         s.Level -= 1;
         s.Score = s.LevelStartScore;
         showMessage(Texts::GameOverMessage, Colors::Blue);
     } else if (s.Level == Rules::LastLevel) {
         gameClear();
     } else {
-        m_platform.playSound(path(Files::LevelClearSound));
+        m_platform.playSound(SoundId::LevelClear);
         showMessage(Texts::LevelClearMessage, Colors::Yellow);
     }
 }

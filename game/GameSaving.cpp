@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -84,11 +85,12 @@ void Game::restoreSavedGame() {
     s.Level = saved.level;
     s.Score = saved.score;
     s.LevelStartScore = saved.levelStartScore;
-    s.HammerMode = saved.hammerMode;
+    // The record was checked before it was offered: its word names one of the modes.
+    s.HammerMode = static_cast<HammerMode>(saved.hammerMode);
     s.Ticks = saved.ticks;
     s.ResumePending = saved.freshStart == 0;
     m_scene.setText(ElementId::LabelTime, StatusTexts::time(s.Ticks));
-    s.NormalHammerActive = s.HammerMode == Rules::NormalOnly;
+    s.NormalHammerActive = s.HammerMode == HammerMode::NormalOnly;
     m_platform.setMenuChecked(menuItemOf(s.HammerMode), true);
 }
 
@@ -112,7 +114,7 @@ void Game::SaveGame() {
     saved.level = s.Level;
     saved.score = s.Score;
     saved.levelStartScore = s.LevelStartScore;
-    saved.hammerMode = s.HammerMode;
+    saved.hammerMode = static_cast<std::int32_t>(s.HammerMode);
     saved.ticks = s.Ticks;
     saved.freshStart = s.ResumePending ? 0 : 1;
     const auto bytes = saved.toBytes();
@@ -160,7 +162,7 @@ bool Game::trySaveGame() {
 
 Game::ClearedGameRecords Game::recordClearedGame() {
     GameState& s = m_state;
-    const std::size_t mode = modeIndex();
+    const std::size_t mode = modeIndex(s.HammerMode);
     ClearedGameRecords result;
     const auto tryWrite = [&result](auto&& write) {
         if (std::optional<std::string> failure = failureOf(write))
@@ -181,7 +183,8 @@ Game::ClearedGameRecords Game::recordClearedGame() {
     // A saved game of this mode is cancelled: the file keeps the final score with level 0, which
     // is never offered. A game another copy saved since this one last read or wrote the file is
     // not this one's to cancel.
-    if (recordFileExists(recordPath(Files::SavedGame)) && s.HammerMode == s.SavedGame.hammerMode &&
+    if (recordFileExists(recordPath(Files::SavedGame)) &&
+        static_cast<std::int32_t>(s.HammerMode) == s.SavedGame.hammerMode &&
         savedGameFileUnchanged()) {
         s.Level = 0;
         tryWrite([this] { SaveGame(); });

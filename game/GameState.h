@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Element.h"
+#include "HammerMode.h"
 #include "Records.h"
+#include "Rules.h"
 
 #include <array>
 #include <cstdint>
@@ -13,24 +15,26 @@ struct GameState {
     std::int32_t PrevCursorY = 0;
     bool Playing = false;
     std::int32_t MoveCounter = 0; // play ticks since the last jump; in the title, hold ticks
-    std::array<ElementId, 3> Monsters{};
-    std::array<ElementId, 3> Explosions{}; // index i is the explosion of monster i
+    std::array<ElementId, Rules::MonsterCount> Monsters{};
+    // Index i is the explosion of monster i.
+    std::array<ElementId, Rules::MonsterCount> Explosions{};
     std::int32_t Score = 0;
     std::int32_t LevelStartScore = 0;
     std::int32_t Level = 0;
     std::int32_t Ticks = 0; // play ticks in the current level, 0 to 120
     bool ResumePending = false;
-    std::int32_t HammerMode = 0; // 0 normal only, 1 strange only, 2 random at every jump
+    // The field keeps the game's name; its type of the same name is reached as ::HammerMode.
+    ::HammerMode HammerMode = ::HammerMode::NormalOnly;
     bool NormalHammerActive = false;
     std::string AppDir; // the program's folder, with a trailing separator
-    std::array<std::int32_t, 3> HighScores{};
+    std::array<std::int32_t, HammerModeCount> HighScores{}; // by modeIndex()
     SavedGameRecord SavedGame;
     HighScoreRecord HighScoreBuffer;
     std::int32_t TitleSpeed1 = 0;
     std::int32_t TitleSpeed2 = 0;
     bool TitlePhase = false;
     bool CelebrationPhase = false;
-    std::array<std::int32_t, 3> OrbitAngles{};
+    std::array<std::int32_t, Rules::MonsterCount> OrbitAngles{};
     bool NewRecordShown = false;
     bool SavedByMenu = false;
 };

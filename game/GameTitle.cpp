@@ -71,9 +71,9 @@ void Game::endTitle() {
     m_platform.setTimerInterval(Rules::PlayInterval);
 
     if (!loadRecords()) {
-        m_state.HammerMode = Rules::StrangeOnly;
+        m_state.HammerMode = HammerMode::StrangeOnly;
         m_state.NormalHammerActive = false;
-        m_platform.setMenuChecked(menuItemOf(Rules::StrangeOnly), true);
+        m_platform.setMenuChecked(menuItemOf(HammerMode::StrangeOnly), true);
     }
 
     m_scene.setText(ElementId::Label1, Texts::StartMessage);

@@ -2,23 +2,19 @@
 
 #include "Element.h"
 #include "Geometry.h"
+#include "MenuItem.h"
 
 #include <cstdint>
 #include <string>
 
 enum class CursorIndex : std::uint8_t { Arrow = 0, Hammer = 1, Transparent = 2 };
+inline constexpr int CursorCount = 3;
+static_assert(static_cast<int>(CursorIndex::Transparent) + 1 == CursorCount);
 
-// The menu bar's items under the names the game's handlers know them by.
-enum class MenuItem : std::uint8_t {
-    N1,    // the Hammer menu
-    N2,    // normal hammer only
-    N3,    // strange hammer only
-    N4,    // normal and strange hammer at random
-    N5,    // save the game, right on the bar
-    Help1, // the Help menu
-    Help2, // the help
-    N7,    // the about box
-};
+// The game's sounds, asked for by name: the window knows their files.
+enum class SoundId : std::uint8_t { Hit, GameOver, LevelClear, GameClear };
+inline constexpr int SoundCount = 4;
+static_assert(static_cast<int>(SoundId::GameClear) + 1 == SoundCount);
 
 enum class DialogButtons : std::uint8_t { YesNo, YesNoCancel };
 enum class Answer : std::uint8_t { Yes, No, Cancel };
@@ -52,9 +48,9 @@ public:
     // The error box: the game's caption, a stop icon, OK, and the message.
     virtual void reportError(const std::string& message) = 0;
 
-    // Plays a wave file asynchronously, cutting off the sound still playing; a missing file
-    // plays nothing.
-    virtual void playSound(const std::string& path) = 0;
+    // Plays a sound asynchronously, cutting off the sound still playing; a sound whose file is
+    // missing plays nothing.
+    virtual void playSound(SoundId sound) = 0;
     // Opens the help file at a topic and returns at once.
     virtual void openHelp(const std::string& path, int context) = 0;
     // Shows the about box modally.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HammerMode.h"
+
 #include <array>
 
 // The game's fixed numbers.
@@ -9,11 +11,8 @@ inline constexpr int TitleInterval = 10;        // ms per title tick
 inline constexpr int CelebrationInterval = 100; // ms per celebration tick
 inline constexpr int PlayInterval = 500;        // ms per play tick
 
-// The hammer modes, as the game state's int32 holds them; each has a high score of its own.
-inline constexpr int NormalOnly = 0;
-inline constexpr int StrangeOnly = 1;
-inline constexpr int RandomHammer = 2; // normal or strange, drawn at every jump
-inline constexpr int HammerModeCount = 3;
+// The monsters on the field, each with its own explosion.
+inline constexpr int MonsterCount = 3;
 
 // Nobody comes near a billion hits: a saved score above it is damage, and the hits still to come
 // would overflow it.
@@ -34,8 +33,9 @@ inline constexpr std::array<int, 4> StrangeTargets{30, 70, 130, 190};
 inline constexpr int jumpPeriod(int level) {
     return JumpPeriods.at(level - 1);
 }
-inline constexpr int target(int level, int hammerMode) {
-    return hammerMode == NormalOnly ? NormalTargets.at(level - 1) : StrangeTargets.at(level - 1);
+inline constexpr int target(int level, HammerMode mode) {
+    return mode == HammerMode::NormalOnly ? NormalTargets.at(level - 1)
+                                          : StrangeTargets.at(level - 1);
 }
 
 // The high scores of a fresh installation: each mode's last target.

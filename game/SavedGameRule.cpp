@@ -5,7 +5,7 @@
 bool holdsResumableGame(const SavedGameRecord& saved) {
     if (saved.level <= 0)
         return false;
-    const bool modeKnown = saved.hammerMode >= 0 && saved.hammerMode < Rules::HammerModeCount;
+    const bool modeKnown = saved.hammerMode >= 0 && saved.hammerMode < HammerModeCount;
     // The last level is only ever saved while it runs: its end clears or replays the game.
     const bool levelKnown = saved.level <= Rules::LastLevel &&
                             !(saved.level == Rules::LastLevel && saved.freshStart != 0);

@@ -34,6 +34,6 @@ private:
 
     QMenu* m_hammerMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
-    std::array<QAction*, 8> m_actions{};
-    std::array<bool, 8> m_checked{};
+    std::array<QAction*, MenuItemCount> m_actions{};
+    std::array<bool, MenuItemCount> m_checked{};
 };

@@ -98,8 +98,8 @@ void QtPlatform::reportError(const std::string& message) {
     showErrorBox(message, &m_window);
 }
 
-void QtPlatform::playSound(const std::string& path) {
-    m_sounds.play(m_gameFiles.forQt(path));
+void QtPlatform::playSound(SoundId sound) {
+    m_sounds.play(sound);
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {

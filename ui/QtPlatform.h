@@ -59,7 +59,7 @@ public:
     bool isMenuChecked(MenuItem item) const override;
     Answer confirm(const std::string& message, DialogButtons buttons) override;
     void reportError(const std::string& message) override;
-    void playSound(const std::string& path) override;
+    void playSound(SoundId sound) override;
     void openHelp(const std::string& path, int context) override;
     void showAbout() override;
     Size textSize(const std::string& text, Font font) const override;
@@ -78,7 +78,7 @@ private:
     SoundPlayer m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
-    std::array<std::optional<QCursor>, 3> m_cursors;
+    std::array<std::optional<QCursor>, CursorCount> m_cursors;
     QPointer<HelpWindow> m_help;
     // Created hidden with the window, which owns it, and shown again at every request.
     AboutBox* m_about;

@@ -41,8 +41,8 @@ constexpr int OrbitTurnMs = 360 / Rules::OrbitStep * Rules::CelebrationInterval;
 SavedGameRecord nearTheEnd() {
     SavedGameRecord saved;
     saved.level = Rules::LastLevel;
-    saved.hammerMode = Rules::StrangeOnly;
-    saved.levelStartScore = Rules::target(Rules::LastLevel, Rules::StrangeOnly);
+    saved.hammerMode = static_cast<std::int32_t>(HammerMode::StrangeOnly);
+    saved.levelStartScore = Rules::target(Rules::LastLevel, HammerMode::StrangeOnly);
     saved.score = saved.levelStartScore + 10;
     saved.ticks = Rules::TicksPerLevel - 16;
     return saved;

@@ -28,14 +28,7 @@ bool run(GameHarness& h, const std::string& command) {
         h.platform.answers = {command == "title-yes" ? Answer::Yes : Answer::No};
         h.runTitle();
     } else if (command.starts_with("mode-")) {
-        h.platform.answers = {Answer::Yes};
-        const int mode = std::stoi(command.substr(5));
-        if (mode == 0)
-            h.game().N2Click();
-        else if (mode == 1)
-            h.game().N3Click();
-        else
-            h.game().N4Click();
+        h.chooseMode(static_cast<HammerMode>(std::stoi(command.substr(5))));
     } else if (command.starts_with("level-")) {
         h.playLevelTo(std::stoi(command.substr(6)));
     } else if (command.starts_with("clears-")) {

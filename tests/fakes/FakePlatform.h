@@ -57,7 +57,7 @@ public:
     std::vector<Question> questions;
 
     std::vector<std::string> errors;
-    std::vector<std::string> sounds;
+    std::vector<SoundId> sounds;
     std::vector<std::pair<std::string, int>> helpRequests;
     int aboutShown = 0;
     std::int64_t timeOfDay = 0;
@@ -97,7 +97,7 @@ public:
         return answer;
     }
     void reportError(const std::string& message) override { errors.push_back(message); }
-    void playSound(const std::string& path) override { sounds.push_back(path); }
+    void playSound(SoundId sound) override { sounds.push_back(sound); }
     void openHelp(const std::string& path, int context) override {
         helpRequests.emplace_back(path, context);
     }

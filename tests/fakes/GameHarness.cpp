@@ -34,21 +34,9 @@ void GameHarness::runTitle() {
     ::runTitle(*m_game, platform);
 }
 
-void GameHarness::chooseMode(MenuItem item) {
+void GameHarness::chooseMode(HammerMode mode) {
     platform.answers = {Answer::Yes};
-    switch (item) {
-    case MenuItem::N2:
-        m_game->N2Click();
-        break;
-    case MenuItem::N3:
-        m_game->N3Click();
-        break;
-    case MenuItem::N4:
-        m_game->N4Click();
-        break;
-    default:
-        FAIL() << "not a mode of the Hammer menu";
-    }
+    m_game->menuChosen(menuItemOf(mode));
 }
 
 void GameHarness::startLevel1() {

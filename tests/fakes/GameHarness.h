@@ -42,9 +42,9 @@ public:
     // Ticks until the running level ends.
     void finishLevel();
     void key() { m_game->FormKeyDown(); }
-    // Chooses the mode of the Hammer menu's `item` (N2, N3 or N4) and answers Yes to the
-    // question that a change of mode asks.
-    void chooseMode(MenuItem item);
+    // Chooses a mode from the Hammer menu and answers Yes to the question that a change of mode
+    // asks.
+    void chooseMode(HammerMode mode);
     // One hit with the hammer in use: a press on a monster still standing with the normal hammer
     // (waiting for the next jump when all three are down), a swing over monster 0 with the
     // strange one. Fails the test if the level runs out first.

@@ -48,7 +48,8 @@ void checkPlayable(const SavedGameRecord& saved) {
     fuzzCheck(saved.score >= 0 && saved.levelStartScore >= 0, "a resumed game has no debt");
     fuzzCheck(saved.score <= std::numeric_limits<std::int32_t>::max() - 1'000'000,
               "a resumed score has room for a million more hits");
-    fuzzCheck(Rules::jumpPeriod(next) > 0 && Rules::target(next, saved.hammerMode) > 0,
+    fuzzCheck(Rules::jumpPeriod(next) > 0 &&
+                  Rules::target(next, static_cast<HammerMode>(saved.hammerMode)) > 0,
               "the resumed level has a period and a target");
 }
 

@@ -6,10 +6,10 @@
 // Input: an options byte, the length of the high-score file's part, then the high-score file's
 // bytes and the saved-game file's bytes.
 
+#include "ErrorNet.h"
 #include "FakePlatform.h"
 #include "FuzzCheck.h"
 #include "Game.h"
-#include "ErrorNet.h"
 #include "LittleEndian.h"
 #include "Rules.h"
 #include "SavedGameRule.h"
@@ -46,7 +46,8 @@ void put(const fs::path& file, bool present, bool asFolder, const std::uint8_t* 
 }
 
 void checkState(const GameState& s) {
-    fuzzCheck(s.HammerMode >= 0 && s.HammerMode <= 2, "the mode picks one of three high scores");
+    const auto mode = static_cast<std::int32_t>(s.HammerMode);
+    fuzzCheck(mode >= 0 && mode < HammerModeCount, "the mode picks one of three high scores");
     if (s.Playing) {
         fuzzCheck(s.Level >= 1 && s.Level <= Rules::LastLevel, "play is on one of the levels");
         fuzzCheck(s.Ticks >= 0 && s.Ticks <= Rules::TicksPerLevel, "the clock stays in the level");
@@ -140,10 +141,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (offered && (options & AnswerYes) != 0) {
         fuzzCheck(s.Level == saved[2] && s.Score == saved[3] && s.LevelStartScore == saved[4] &&
-                      s.HammerMode == saved[5] && s.Ticks == saved[6],
+                      static_cast<std::int32_t>(s.HammerMode) == saved[5] && s.Ticks == saved[6],
                   "a taken game is restored as saved");
     } else {
-        fuzzCheck(s.HammerMode == 1, "without a saved game the strange hammer is chosen");
+        fuzzCheck(s.HammerMode == HammerMode::StrangeOnly,
+                  "without a saved game the strange hammer is chosen");
     }
 
     if ((options & PlayAfterwards) != 0)

@@ -23,7 +23,7 @@ TEST(GameClear, BetterScoreIsRecordedAndAnnounced) {
     GameHarness h;
     h.runTitle();
     h.clearGame(200);
-    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare5.wav");
+    EXPECT_EQ(h.platform.sounds.back(), SoundId::GameClear);
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{320, 200, 190}));
     EXPECT_EQ(h.readFile("record1.dat"), words({320, 200, 190}));
     EXPECT_TRUE(h.scene().isVisible(LabelNR));
@@ -79,7 +79,7 @@ TEST(GameClear, EqualScoreIsNoRecord) {
 TEST(GameClear, NormalModeWithoutARecordStandsStill) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N2);
+    h.chooseMode(HammerMode::NormalOnly);
     h.clearGame(320);
     EXPECT_TRUE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.platform.timerEnabled);
@@ -91,7 +91,7 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
     GameHarness h;
     h.writeFile("record1.dat", words({330, 190, 190}));
     h.runTitle();
-    h.chooseMode(MenuItem::N2);
+    h.chooseMode(HammerMode::NormalOnly);
     h.clearGame(331);
     EXPECT_EQ(h.readFile("record1.dat"), words({331, 190, 190}));
     EXPECT_TRUE(h.platform.timerEnabled);
@@ -213,7 +213,7 @@ TEST(Celebration, OrbitStartsAtThreePlacesAndTurnsTenDegreesATick) {
 TEST(Celebration, RandomModeOrbitsToo) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N4);
+    h.chooseMode(HammerMode::Random);
     h.clearGame(190);
     EXPECT_EQ(monsterCorners(h), OrbitStart);
     h.tick();

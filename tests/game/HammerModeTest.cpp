@@ -9,7 +9,7 @@ TEST(HammerMode, TheCheckedItemAsksNothingAndChangesNothing) {
     h.runTitle();
     h.game().N3Click();
     EXPECT_TRUE(h.platform.questions.empty());
-    EXPECT_EQ(h.state().HammerMode, 1);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
 }
 
 TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
@@ -24,7 +24,7 @@ TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
     EXPECT_EQ(h.platform.questions[0].message,
               "レベル１からスタートになりますが、\rゲームモードを変更しますか？");
     EXPECT_EQ(h.platform.questions[0].buttons, DialogButtons::YesNo);
-    EXPECT_EQ(h.state().HammerMode, 1);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
     EXPECT_EQ(h.state().Score, before.Score);
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_TRUE(h.state().ResumePending);
@@ -49,7 +49,7 @@ TEST(HammerMode, AChangeAbandonsAPausedLevelAndTheNextKeyStartsLevelOne) {
     GameHarness h;
     changeModeDuringAPause(h);
     const GameState& s = h.state();
-    EXPECT_EQ(s.HammerMode, 0);
+    EXPECT_EQ(s.HammerMode, HammerMode::NormalOnly);
     EXPECT_TRUE(s.NormalHammerActive);
     EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N2));
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N3));
@@ -93,7 +93,7 @@ TEST(HammerMode, TheQuestionDoesNotStopTheCelebration) {
     EXPECT_EQ(h.state().OrbitAngles[0], 30);
     EXPECT_FALSE(h.platform.timerEnabled) << "the change itself stops it";
     EXPECT_TRUE(h.state().CelebrationPhase) << "until the next key";
-    EXPECT_EQ(h.state().HammerMode, 2);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::Random);
     EXPECT_FALSE(h.state().NormalHammerActive);
     EXPECT_TRUE(h.scene().isVisible(ImgMonster0));
     // The record blinked three times: the score label stays hidden until the next key.
@@ -103,4 +103,3 @@ TEST(HammerMode, TheQuestionDoesNotStopTheCelebration) {
     EXPECT_TRUE(h.scene().isVisible(LabelScore));
     EXPECT_EQ(h.state().Level, 1);
 }
-

@@ -97,7 +97,7 @@ TEST(StrangeHammer, ASwingTouchingAMonstersRightEdgeHits) {
     EXPECT_EQ(h.scene().rect(ImgBakuhatu0), (Rect{monster.left, monster.top, 50, 45}));
     EXPECT_TRUE(h.scene().isVisible(ImgBakuhatu0));
     EXPECT_EQ(h.scene().text(LabelScore), "1匹");
-    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/sound2.wav");
+    EXPECT_EQ(h.platform.sounds.back(), SoundId::Hit);
 
     // One pixel further is a miss.
     moveHammerTo(h, {monster.right() + 1, monster.top + 10});
@@ -120,7 +120,7 @@ TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) 
 TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N4);
+    h.chooseMode(HammerMode::Random);
     h.key();
     // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
     while (!h.state().NormalHammerActive)
@@ -142,7 +142,7 @@ TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTra
 TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N2);
+    h.chooseMode(HammerMode::NormalOnly);
     h.key();
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));

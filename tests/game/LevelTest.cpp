@@ -244,7 +244,7 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
     const GameState& s = h.state();
     EXPECT_EQ(s.Level, 0);
     EXPECT_EQ(s.Score, 0);
-    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/ending1.wav");
+    EXPECT_EQ(h.platform.sounds.back(), SoundId::GameOver);
     EXPECT_EQ(h.scene().text(Label1),
               "ＧＡＭＥ　ＯＶＥＲ　！！\r\r何かキーを押すとゲームを再開します。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Blue);
@@ -261,13 +261,13 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
 TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N2);
+    h.chooseMode(HammerMode::NormalOnly);
     h.playLevelTo(50);
     ASSERT_EQ(h.state().Score, 50);
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_EQ(h.scene().text(Label1), "ＣＬＥＡＲ　！！\r\r何かキーを押してください。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
-    EXPECT_EQ(h.platform.sounds.back(), h.folder().string() + "/data/fanfare4.wav");
+    EXPECT_EQ(h.platform.sounds.back(), SoundId::LevelClear);
 
     h.key();
     EXPECT_EQ(h.state().Level, 2);
@@ -283,7 +283,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
 TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N4);
+    h.chooseMode(HammerMode::Random);
     h.key();
     EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
     bool sawNormal = false;

@@ -169,7 +169,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
 TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
     GameHarness h;
     h.runTitle();
-    h.chooseMode(MenuItem::N2);
+    h.chooseMode(HammerMode::NormalOnly);
     h.key();
     ASSERT_TRUE(h.state().NormalHammerActive);
     Game& game = h.game();

@@ -74,7 +74,7 @@ TEST(Title, TheReadyPhaseOfAFreshInstallHasTheStrangeModeAndTheDefaultRecords) {
     titleTicks(h, 269);
     const GameState& s = h.state();
     EXPECT_EQ(s.HighScores, (std::array<int, 3>{320, 190, 190}));
-    EXPECT_EQ(s.HammerMode, 1);
+    EXPECT_EQ(s.HammerMode, HammerMode::StrangeOnly);
     EXPECT_FALSE(s.NormalHammerActive);
     EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N3));
     EXPECT_FALSE(h.platform.isMenuChecked(MenuItem::N2));

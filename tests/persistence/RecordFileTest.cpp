@@ -194,7 +194,7 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
         EXPECT_EQ(s.Level, 3);
         EXPECT_EQ(s.Score, 150);
         EXPECT_EQ(s.LevelStartScore, 120);
-        EXPECT_EQ(s.HammerMode, c.mode);
+        EXPECT_EQ(s.HammerMode, static_cast<HammerMode>(c.mode));
         EXPECT_EQ(s.Ticks, 41);
         EXPECT_TRUE(s.ResumePending);
         EXPECT_EQ(s.NormalHammerActive, c.mode == 0);
@@ -243,7 +243,7 @@ TEST(RecordLoad, DecliningTheOfferStartsANewGameInTheStrangeMode) {
     EXPECT_EQ(h.platform.questions.size(), 1u);
     EXPECT_EQ(h.state().Level, 1);
     EXPECT_EQ(h.state().Score, 0);
-    EXPECT_EQ(h.state().HammerMode, 1);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
     EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N3));
     EXPECT_EQ(h.readFile("record2.dat"), saved);
 }
@@ -258,7 +258,7 @@ TEST(RecordLoad, SavedGameFileWithNothingToResumeIsNotOffered) {
         h.writeFile("record2.dat", file);
         h.runTitle();
         EXPECT_TRUE(h.platform.questions.empty());
-        EXPECT_EQ(h.state().HammerMode, 1);
+        EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
         EXPECT_EQ(h.state().Level, 0);
     }
 }
@@ -272,7 +272,7 @@ TEST(RecordLoad, ShortSavedGameIsReadAsFarAsItGoes) {
     EXPECT_EQ(h.state().Level, 2);
     EXPECT_EQ(h.state().Score, 40);
     EXPECT_EQ(h.state().LevelStartScore, 0);
-    EXPECT_EQ(h.state().HammerMode, 0);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::NormalOnly);
     EXPECT_EQ(h.state().Ticks, 0);
     EXPECT_TRUE(h.state().ResumePending) << "a missing fresh-start word reads as 0";
 }
@@ -300,7 +300,7 @@ TEST(RecordLoad, SavedGameTheGameCouldNeverHaveWrittenHoldsNoGame) {
         h.platform.answers = {Answer::Yes};
         h.startLevel1();
         EXPECT_TRUE(h.platform.questions.empty());
-        EXPECT_EQ(h.state().HammerMode, 1);
+        EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
         EXPECT_EQ(h.state().Level, 1);
         EXPECT_EQ(h.state().Score, 0);
         EXPECT_EQ(h.scene().text(LabelHighScore), "190匹\r(最高記録)");
@@ -323,7 +323,7 @@ TEST(RecordLoad, UnreadableRecordFilesAreReportedAndTreatedAsAbsent) {
     EXPECT_TRUE(h.platform.questions.empty());
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{320, 190, 190}));
     EXPECT_FALSE(h.state().TitlePhase);
-    EXPECT_EQ(h.state().HammerMode, 1);
+    EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
     EXPECT_TRUE(h.scene().isVisible(Label1));
     h.key();
     EXPECT_TRUE(h.state().Playing);

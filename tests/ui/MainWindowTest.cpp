@@ -91,12 +91,12 @@ TEST_F(MainWindowShown, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
     normal->trigger();
     EXPECT_FALSE(normal->isChecked());
     EXPECT_TRUE(strange->isChecked());
-    EXPECT_EQ(game().state().HammerMode, 1);
+    EXPECT_EQ(game().state().HammerMode, HammerMode::StrangeOnly);
 
     chooseHammer(MenuItem::N2);
     EXPECT_TRUE(normal->isChecked());
     EXPECT_FALSE(strange->isChecked());
-    EXPECT_EQ(game().state().HammerMode, 0);
+    EXPECT_EQ(game().state().HammerMode, HammerMode::NormalOnly);
 }
 
 TEST_F(MainWindowShown, CaptionStaysEmptyUntilTheTitleSettles) {
