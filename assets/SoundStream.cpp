@@ -1,8 +1,11 @@
 #include "SoundStream.h"
 
 #include "Files.h"
+#include "Texts.h"
 
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <pulse/pulseaudio.h>
 
 namespace {
@@ -17,6 +20,10 @@ constexpr pa_usec_t RestAfterUsec = 3 * PA_USEC_PER_SEC;
 constexpr pa_usec_t RetryUsec = 1 * PA_USEC_PER_SEC;
 
 constexpr pa_sample_spec Format{PA_SAMPLE_FLOAT32NE, SoundStream::Rate, 1};
+
+// Follows every sound on PipeWire: see openStream() for why. A tenth of a second is longer than
+// any period a server reads in.
+constexpr std::array<float, SoundStream::Rate / 10> Silence{};
 
 std::chrono::microseconds lengthOf(const SoundSamples& sound) {
     return std::chrono::microseconds(sound->size() * 1000000 / SoundStream::Rate);
@@ -59,7 +66,7 @@ void SoundStream::play(SoundSamples sound) {
         m_waitingSince = std::chrono::steady_clock::now();
         if (!m_context && !m_connecting)
             connectSoon();
-        else if (m_context && !m_stream && pa_context_get_state(m_context) == PA_CONTEXT_READY)
+        else if (m_context && !m_stream && m_onPipeWire.has_value())
             openStream();
     }
     pa_threaded_mainloop_unlock(m_loop);
@@ -96,7 +103,13 @@ void SoundStream::connect() {
 void SoundStream::onContextState() {
     switch (pa_context_get_state(m_context)) {
     case PA_CONTEXT_READY:
-        openStream();
+        // The stream is set up a little differently for PipeWire: see openStream().
+        pa_operation_unref(pa_context_get_server_info(
+            m_context,
+            [](pa_context*, const pa_server_info* info, void* self) {
+                static_cast<SoundStream*>(self)->onServerInfo(info);
+            },
+            this));
         break;
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED:
@@ -105,6 +118,14 @@ void SoundStream::onContextState() {
     default:
         break;
     }
+}
+
+void SoundStream::onServerInfo(const pa_server_info* info) {
+    // No answer: the connection is failing, and its state callback deals with that.
+    if (!info)
+        return;
+    m_onPipeWire = info->server_name && std::strstr(info->server_name, "PipeWire");
+    openStream();
 }
 
 void SoundStream::openStream() {
@@ -119,10 +140,15 @@ void SoundStream::openStream() {
         m_stream, [](pa_stream*, void* self) { static_cast<SoundStream*>(self)->onStreamState(); },
         this);
     // No prebuffering: the stream plays as soon as a sound arrives and never waits to refill.
+    // Not so on PipeWire, where pipewire-pulse moves a dry stream's read position on from its own
+    // thread while the next sound is being put there, and now and then skipped a sound's first
+    // few milliseconds. A prebuffer of one sample makes a dry stream stand still until the next
+    // sound; standing still, it reads only whole periods and keeps back the last part of one,
+    // which the silence after each sound carries out.
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(QueueUsec, &Format));
-    buffer.prebuf = 0;
+    buffer.prebuf = m_onPipeWire.value_or(false) ? sizeof(float) : 0;
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     m_corked = true;
@@ -164,6 +190,8 @@ void SoundStream::start(const SoundSamples& sound) {
         return;
     pa_stream_write(m_stream, sound->data(), sound->size() * sizeof(float), nullptr, 0,
                     PA_SEEK_RELATIVE_ON_READ);
+    if (m_onPipeWire.value_or(false))
+        pa_stream_write(m_stream, Silence.data(), sizeof Silence, nullptr, 0, PA_SEEK_RELATIVE);
     const pa_usec_t restAt = pa_rtclock_now() + RestAfterUsec + lengthOf(sound).count();
     if (m_restTimer)
         pa_context_rttime_restart(m_context, m_restTimer, restAt);
@@ -227,5 +255,6 @@ void SoundStream::forget() {
         pa_context_unref(m_context);
         m_context = nullptr;
     }
+    m_onPipeWire.reset();
     m_waiting.reset();
 }

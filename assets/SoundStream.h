@@ -3,8 +3,10 @@
 #include "SoundFile.h"
 
 #include <chrono>
+#include <optional>
 
 struct pa_context;
+struct pa_server_info;
 struct pa_stream;
 struct pa_threaded_mainloop;
 struct pa_time_event;
@@ -33,6 +35,7 @@ private:
     void connect();
     void openStream();
     void onContextState();
+    void onServerInfo(const pa_server_info* info);
     void onStreamState();
     void start(const SoundSamples& sound);
     void rest();
@@ -49,6 +52,8 @@ private:
     bool m_corked = false;
     bool m_connecting = false;
     bool m_told = false;
+    // Whether the server is PipeWire, once it has said which it is.
+    std::optional<bool> m_onPipeWire;
     // A sound asked for while the stream is being opened, started once it is open if it would
     // still be playing by then.
     SoundSamples m_waiting;

@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils libxcb1-dev openbox
   pulseaudio pulseaudio-utils
+  pipewire pipewire-pulse wireplumber dbus-daemon
   clang libclang-rt-dev
   dosfstools fusefat
   libsm-dev libice-dev

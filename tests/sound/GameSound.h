@@ -9,15 +9,15 @@
 #include <vector>
 
 // The real program with a saved game in its folder and a sound server of the test's own, whose
-// output is recorded from the start.
-class GameWithSound : public Program {
+// output is recorded from the start. A suite run against each server passes GetParam().
+class GameWithSound : public ::testing::WithParamInterface<SoundServer::Kind>, public Program {
 protected:
     // The saved-game file's eight words: reserved, reserved, level, score, level-start score,
     // hammer mode, ticks, fresh start.
     using SavedGame = std::array<qint32, 8>;
 
-    explicit GameWithSound(SavedGame saved, bool withServer = true)
-        : m_saved(saved), m_withServer(withServer) {}
+    GameWithSound(SavedGame saved, SoundServer::Kind server, bool withServer = true)
+        : m_server(server), m_saved(saved), m_withServer(withServer) {}
 
     void SetUp() override;
     void prepareFolder() override;

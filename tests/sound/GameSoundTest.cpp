@@ -1,5 +1,6 @@
-// The real program against a real sound server: every sound it asks for is heard, from one
-// stream with the game's name, icon and role, and the game carries on without a server.
+// The real program against a real sound server, PulseAudio and PipeWire in turn: every sound it
+// asks for is heard, from one stream with the game's name, icon and role, it is heard again once
+// a restarted server is back, and the game carries on without a server.
 
 #include "GameSound.h"
 
@@ -30,12 +31,12 @@ int theGameStream(const QString& listing) {
 // once 20 more hits are made, and the new record tells how many hits the game counted.
 class SoundOfFortyHits : public GameWithSound {
 protected:
-    SoundOfFortyHits() : GameWithSound({0, 0, 4, 300, 300, 0, 40, 0}) {}
+    SoundOfFortyHits() : GameWithSound({0, 0, 4, 300, 300, 0, 40, 0}, GetParam()) {}
 };
 
 } // namespace
 
-TEST_F(SoundOfFortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
+TEST_P(SoundOfFortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
     resumeSavedGame();
     const QString atStart = sinkInputs();
     const int stream = theGameStream(atStart);
@@ -67,15 +68,21 @@ TEST_F(SoundOfFortyHits, EveryHitAndTheGameClearAreHeardWholeFromOneStream) {
     ASSERT_FALSE(heard.empty());
     EXPECT_EQ(heard.back().sound, Heard::GameClear) << describe(heard, sounds);
     EXPECT_EQ(heard.size(), static_cast<std::size_t>(hits) + 1) << describe(heard, sounds);
-    std::printf("%d hits counted by the game; heard:\n%s", hits, describe(heard, sounds).c_str());
+    RecordProperty("hits_heard", static_cast<int>(hitsHeard));
+    RecordProperty("hits", hits);
+    std::printf("%s: %zu hits heard of %d counted by the game; heard:\n%s",
+                SoundServer::name(GetParam()), hitsHeard, hits, describe(heard, sounds).c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(, SoundOfFortyHits, EachSoundServer, soundServerName);
 
 namespace {
 
 // Level 1 of the normal-hammer mode two seconds before its end, with the score given.
 class SoundOfLevelEnd : public GameWithSound {
 protected:
-    explicit SoundOfLevelEnd(qint32 score) : GameWithSound({0, 0, 1, score, score, 0, 116, 0}) {}
+    explicit SoundOfLevelEnd(qint32 score)
+        : GameWithSound({0, 0, 1, score, score, 0, 116, 0}, GetParam()) {}
 
     void expectHeardWhole(Heard::Sound sound, bool (*message)(QRgb)) {
         resumeSavedGame();
@@ -101,20 +108,23 @@ protected:
 
 } // namespace
 
-TEST_F(SoundOfGameOver, IsHeardWhole) {
+TEST_P(SoundOfGameOver, IsHeardWhole) {
     expectHeardWhole(Heard::GameOver, isBlue);
 }
 
-TEST_F(SoundOfLevelClear, IsHeardWhole) {
+TEST_P(SoundOfLevelClear, IsHeardWhole) {
     expectHeardWhole(Heard::LevelClear, isYellow);
 }
+
+INSTANTIATE_TEST_SUITE_P(, SoundOfGameOver, EachSoundServer, soundServerName);
+INSTANTIATE_TEST_SUITE_P(, SoundOfLevelClear, EachSoundServer, soundServerName);
 
 namespace {
 
 // Level 1 of the normal-hammer mode with 50 s to go.
 class SoundAfterServerRestart : public GameWithSound {
 protected:
-    SoundAfterServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}) {}
+    SoundAfterServerRestart() : GameWithSound({0, 0, 1, 0, 0, 0, 20, 0}, GetParam()) {}
 
     bool pressUntilAHitIsHeard(const MonitorRecording& recording);
 };
@@ -144,7 +154,7 @@ bool SoundAfterServerRestart::pressUntilAHitIsHeard(const MonitorRecording& reco
     return false;
 }
 
-TEST_F(SoundAfterServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
+TEST_P(SoundAfterServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     const std::vector<Listening::Samples> sounds = gameSounds();
     resumeSavedGame();
     EXPECT_TRUE(pressUntilAHitIsHeard(m_recording));
@@ -165,12 +175,15 @@ TEST_F(SoundAfterServerRestart, TheNextHitAfterTheServerIsBackIsHeard) {
     EXPECT_GE(theGameStream(sinkInputs()), 0);
 }
 
+INSTANTIATE_TEST_SUITE_P(, SoundAfterServerRestart, EachSoundServer, soundServerName);
+
 namespace {
 
 // As SoundAfterServerRestart, with no server at all: the program's server address leads nowhere.
 class SoundWithoutServer : public GameWithSound {
 protected:
-    SoundWithoutServer() : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, false) {}
+    SoundWithoutServer()
+        : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, SoundServer::Kind::PulseAudio, false) {}
 };
 
 } // namespace

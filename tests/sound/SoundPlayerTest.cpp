@@ -17,7 +17,7 @@ namespace {
 // waits for the server, which would never return while the server is held still.
 constexpr qint64 NeverWaitedMs = 1000;
 
-class SoundPlayerOnHeldServer : public ::testing::Test {
+class SoundPlayerOnHeldServer : public ::testing::TestWithParam<SoundServer::Kind> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
@@ -48,13 +48,13 @@ protected:
         return longest;
     }
 
-    SoundServer m_server;
+    SoundServer m_server{GetParam()};
     const QString m_folder = buildFolder() + QLatin1Char('/');
 };
 
 } // namespace
 
-TEST_F(SoundPlayerOnHeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+TEST_P(SoundPlayerOnHeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
     auto player = std::make_unique<SoundPlayer>(m_folder);
     ASSERT_TRUE(gameStreamListed());
     longestOfHits(*player, 3);
@@ -68,7 +68,7 @@ TEST_F(SoundPlayerOnHeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer)
     m_server.thaw();
 }
 
-TEST_F(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
+TEST_P(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
     m_server.freeze();
     QElapsedTimer making;
     making.start();
@@ -81,3 +81,5 @@ TEST_F(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNo
     EXPECT_LT(ending.elapsed(), NeverWaitedMs);
     m_server.thaw();
 }
+
+INSTANTIATE_TEST_SUITE_P(, SoundPlayerOnHeldServer, EachSoundServer, soundServerName);

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 #include <csignal>
@@ -17,8 +18,9 @@ QString runtimeFolder(const QTemporaryDir& folder) {
     return folder.filePath(QStringLiteral("run"));
 }
 
+// Where PulseAudio and pipewire-pulse alike listen in a runtime folder.
 QString socketPath(const QTemporaryDir& folder) {
-    return runtimeFolder(folder) + QStringLiteral("/native");
+    return runtimeFolder(folder) + QStringLiteral("/pulse/native");
 }
 
 // The server and the tools that feed and record it run ahead of other work, as a desktop's sound
@@ -37,17 +39,51 @@ void stopProcess(QProcess& process) {
     }
 }
 
-// The null sink's latency in microseconds, as pactl lists it.
-qint64 sinkLatency(const QString& sinks) {
-    const int at = sinks.indexOf(QStringLiteral("Latency: "));
-    return at < 0 ? -1 : sinks.mid(at + 9).section(QLatin1Char(' '), 0, 0).toLongLong();
+// Asks again every 20 ms until the answer is yes or patience runs out.
+template <typename Question> bool waitFor(Question question) {
+    const QDeadlineTimer deadline(Patience);
+    while (!question()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
 }
+
+void signalProcess(QProcess& process, int signal) {
+    if (process.state() == QProcess::Running)
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+}
+
+// The null sink's latency in microseconds, as pactl lists it; -1 while the sink is not running.
+// PipeWire lists no latency for its null sink, only whether it runs.
+qint64 runningSinkLatency(const QString& sinks) {
+    const int at = sinks.indexOf(QStringLiteral("Latency: "));
+    if (!sinks.contains(QStringLiteral("State: RUNNING")) || at < 0)
+        return -1;
+    return sinks.mid(at + 9).section(QLatin1Char(' '), 0, 0).toLongLong();
+}
+
+// A session bus that knows no services to start: WirePlumber needs a bus, and nothing installed
+// on the machine should be started on it.
+constexpr const char* BusConfiguration = R"(<busconfig>
+  <type>session</type>
+  <listen>unix:path=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
 
 } // namespace
 
-SoundServer::SoundServer() {
-    QDir(m_folder.path()).mkpath(QStringLiteral("run"));
-    QDir(m_folder.path()).mkpath(QStringLiteral("home"));
+SoundServer::SoundServer(Kind kind) : m_kind(kind) {
+    const QDir folder(m_folder.path());
+    for (const char* name : {"run/pulse", "home", "config", "state", "data"})
+        folder.mkpath(QLatin1String(name));
     QFile::setPermissions(runtimeFolder(m_folder),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile script(m_folder.filePath(QStringLiteral("server.pa")));
@@ -58,10 +94,19 @@ SoundServer::SoundServer() {
                                     "socket=%2\n")
                          .arg(QLatin1String(SinkName), socketPath(m_folder))
                          .toUtf8());
+    QFile bus(m_folder.filePath(QStringLiteral("bus.conf")));
+    if (bus.open(QIODevice::WriteOnly))
+        bus.write(QString::fromLatin1(BusConfiguration)
+                      .arg(m_folder.filePath(QStringLiteral("run/bus")))
+                      .toUtf8());
 }
 
 SoundServer::~SoundServer() {
     stop();
+}
+
+const char* SoundServer::name(Kind kind) {
+    return kind == Kind::PipeWire ? "PipeWire" : "PulseAudio";
 }
 
 QProcessEnvironment SoundServer::clientEnvironment() const {
@@ -80,41 +125,133 @@ void SoundServer::connectThisProcess() const {
 }
 
 bool SoundServer::start() {
-    if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
-        m_error = QStringLiteral("PulseAudio is not installed (pulseaudio, pactl, parec): run "
-                                 "tools/install-deps.sh");
+    stop();
+    m_error.clear();
+    if (!installed())
+        return false;
+    QFile::remove(socketPath(m_folder));
+    if (!(m_kind == Kind::PipeWire ? startPipeWire() : startPulseAudio()) ||
+        !waitForDefaultSink() || !startSilence()) {
+        stop();
         return false;
     }
-    QFile::remove(socketPath(m_folder));
+    return true;
+}
+
+bool SoundServer::installed() {
+    QStringList programs = {QStringLiteral("pactl"), QStringLiteral("parec"),
+                            QStringLiteral("pacat")};
+    if (m_kind == Kind::PipeWire)
+        programs << QStringLiteral("pipewire") << QStringLiteral("pipewire-pulse")
+                 << QStringLiteral("wireplumber") << QStringLiteral("dbus-daemon");
+    else
+        programs << QStringLiteral("pulseaudio");
+    QStringList missing;
+    for (const QString& program : programs)
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing << program;
+    if (missing.isEmpty())
+        return true;
+    m_error = QStringLiteral("%1 is not installed (%2 missing): run tools/install-deps.sh")
+                  .arg(QLatin1String(name(m_kind)), missing.join(QStringLiteral(", ")));
+    return false;
+}
+
+bool SoundServer::launch(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& environment) {
+    auto& daemon = *m_daemons.emplace_back(std::make_unique<QProcess>());
+    daemon.setProcessEnvironment(environment);
+    runAhead(daemon);
+    daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    daemon.setStandardOutputFile(QProcess::nullDevice());
+    daemon.start(program, arguments);
+    if (daemon.waitForStarted(Patience))
+        return true;
+    m_error = program + QStringLiteral(" did not start: ") + daemon.errorString();
+    return false;
+}
+
+bool SoundServer::startPulseAudio() {
     QProcessEnvironment environment = clientEnvironment();
     environment.remove(QStringLiteral("PULSE_SERVER"));
-    m_daemon.setProcessEnvironment(environment);
-    runAhead(m_daemon);
-    m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_daemon.setStandardOutputFile(QProcess::nullDevice());
     // Warnings about running as root or without a session bus are expected; errors are not.
-    m_daemon.start(QStringLiteral("pulseaudio"),
-                   {QStringLiteral("-n"), QStringLiteral("-F"),
-                    m_folder.filePath(QStringLiteral("server.pa")),
-                    QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                    QStringLiteral("--log-level=error")});
-    if (!m_daemon.waitForStarted(Patience)) {
-        m_error = QStringLiteral("pulseaudio did not start: ") + m_daemon.errorString();
+    return launch(QStringLiteral("pulseaudio"),
+                  {QStringLiteral("-n"), QStringLiteral("-F"),
+                   m_folder.filePath(QStringLiteral("server.pa")), QStringLiteral("--daemonize=no"),
+                   QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--log-level=error")},
+                  environment);
+}
+
+bool SoundServer::startPipeWire() {
+    const QString bus = runtimeFolder(m_folder) + QStringLiteral("/bus");
+    QProcessEnvironment environment = clientEnvironment();
+    for (const char* name : {"PULSE_SERVER", "DISPLAY", "WAYLAND_DISPLAY", "PIPEWIRE_REMOTE",
+                             "PIPEWIRE_RUNTIME_DIR", "PIPEWIRE_CONFIG_DIR"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") + bus);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_folder.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"),
+                       m_folder.filePath(QStringLiteral("state")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_folder.filePath(QStringLiteral("data")));
+    // Only errors: without sound cards, cameras or a login session, warnings are expected.
+    environment.insert(QStringLiteral("PIPEWIRE_DEBUG"), QStringLiteral("E"));
+    environment.insert(QStringLiteral("WIREPLUMBER_DEBUG"), QStringLiteral("E"));
+    // WirePlumber and pipewire-pulse give up at once when PipeWire is not listening yet.
+    return launchListening(
+               QStringLiteral("dbus-daemon"),
+               {QStringLiteral("--config-file=") + m_folder.filePath(QStringLiteral("bus.conf")),
+                QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                QStringLiteral("--syslog-only")},
+               environment, bus) &&
+           launchListening(QStringLiteral("pipewire"), {}, environment,
+                           runtimeFolder(m_folder) + QStringLiteral("/pipewire-0")) &&
+           launch(QStringLiteral("wireplumber"), {}, environment) &&
+           launch(QStringLiteral("pipewire-pulse"), {}, environment);
+}
+
+bool SoundServer::launchListening(const QString& program, const QStringList& arguments,
+                                  const QProcessEnvironment& environment, const QString& socket) {
+    // A socket left behind by a server that was killed would answer nothing.
+    QFile::remove(socket);
+    if (!launch(program, arguments, environment))
         return false;
-    }
+    const QProcess& daemon = *m_daemons.back();
+    if (waitFor([&] { return QFileInfo::exists(socket) || daemon.state() != QProcess::Running; }) &&
+        daemon.state() == QProcess::Running)
+        return true;
+    m_error = program + QStringLiteral(" did not open its socket");
+    return false;
+}
+
+// The server answers once pactl finds the null sink as its default output. PipeWire's session
+// manager takes the default from pipewire-pulse only once it is up itself: ask until it does.
+bool SoundServer::waitForDefaultSink() {
+    const QString sink = QLatin1String(SinkName);
     const QDeadlineTimer deadline(Patience);
     while (!deadline.hasExpired()) {
-        if (m_daemon.state() != QProcess::Running) {
-            m_error = QStringLiteral("pulseaudio ended at once (its messages are above)");
-            return false;
+        for (const auto& daemon : m_daemons) {
+            if (daemon->state() != QProcess::Running) {
+                m_error =
+                    daemon->program() + QStringLiteral(" ended at once (its messages are above)");
+                return false;
+            }
         }
-        if (pactl({QStringLiteral("info")}).contains(QLatin1String(SinkName)))
-            return startSilence();
+        const QString info = pactl({QStringLiteral("info")});
+        if (info.contains(QStringLiteral("Default Sink: ") + sink))
+            return true;
+        if (m_kind == Kind::PipeWire && !info.isEmpty()) {
+            if (!pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")})
+                     .contains(sink))
+                pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                       QStringLiteral("sink_name=") + sink});
+            pactl({QStringLiteral("set-default-sink"), sink});
+        }
         QThread::msleep(20);
     }
-    m_error = QStringLiteral("pulseaudio did not answer on its socket");
+    m_error = QStringLiteral("%1 did not answer with its null sink as the default output")
+                  .arg(QLatin1String(name(m_kind)));
     return false;
 }
 
@@ -129,7 +266,7 @@ bool SoundServer::startSilence() {
     const QDeadlineTimer deadline(Patience);
     while (m_silence.waitForStarted(Patience) && !deadline.hasExpired()) {
         const qint64 latency =
-            sinkLatency(pactl({QStringLiteral("list"), QStringLiteral("sinks")}));
+            runningSinkLatency(pactl({QStringLiteral("list"), QStringLiteral("sinks")}));
         if (latency >= 0 && latency < 50000)
             return true;
         QThread::msleep(50);
@@ -141,17 +278,20 @@ bool SoundServer::startSilence() {
 void SoundServer::stop() {
     thaw();
     stopProcess(m_silence);
-    stopProcess(m_daemon);
+    while (!m_daemons.empty()) {
+        stopProcess(*m_daemons.back());
+        m_daemons.pop_back();
+    }
 }
 
 void SoundServer::freeze() {
-    if (m_daemon.state() == QProcess::Running)
-        ::kill(static_cast<pid_t>(m_daemon.processId()), SIGSTOP);
+    for (const auto& daemon : m_daemons)
+        signalProcess(*daemon, SIGSTOP);
 }
 
 void SoundServer::thaw() {
-    if (m_daemon.state() == QProcess::Running)
-        ::kill(static_cast<pid_t>(m_daemon.processId()), SIGCONT);
+    for (const auto& daemon : m_daemons)
+        signalProcess(*daemon, SIGCONT);
 }
 
 QString SoundServer::pactl(const QStringList& arguments) const {
