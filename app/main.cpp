@@ -1,7 +1,7 @@
 #include "CoreTexts.h"
 #include "EndSignals.h"
+#include "FileLocator.h"
 #include "Files.h"
-#include "GameFolders.h"
 #include "GameLanguage.h"
 #include "MainWindow.h"
 #include "StartEnvironment.h"
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(CoreTexts::shown(Texts::Caption));
     QGuiApplication::setDesktopFileName(QLatin1String(Files::DesktopId));
 
-    MainWindow window(findFolders());
+    MainWindow window(locateFiles());
     QApplication::setWindowIcon(window.pictures().windowIcon());
     window.show();
     // TERM, HUP and INT end the game as a close would, without asking.

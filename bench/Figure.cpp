@@ -3,7 +3,7 @@
 #include "FieldWidget.h"
 #include "Game.h"
 #include "Measures.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QTest>
 #include <algorithm>
@@ -146,7 +146,7 @@ Reports runChild(const QString& program, const QStringList& arguments,
 }
 
 void BenchWindow::prepareFolder() {
-    ASSERT_TRUE(copyPlayerFolder(m_folder.path(), {}));
+    ASSERT_TRUE(copyPortableGame(m_folder.path(), {}));
 }
 
 void BenchWindow::SetUp() {

@@ -7,7 +7,7 @@
 #include "Figure.h"
 #include "Game.h"
 #include "Measures.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "SoundPlayer.h"
 #include "SoundServer.h"
 

@@ -6,7 +6,7 @@
 
 #include "Figure.h"
 #include "Measures.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ constexpr int WholeTitleMs = 4500;
 
 TEST(Startup, FirstFrameAndPeakMemoryAgainstALabelWindow) {
     QTemporaryDir folder;
-    ASSERT_TRUE(copyPlayerFolder(
+    ASSERT_TRUE(copyPortableGame(
         folder.path(), {QStringLiteral(ZUNBARIO_PROBE), QStringLiteral(ZUNBARIO_PROGRAM)}));
     std::vector<double> gameStart, gameMade, gameFramePeak, labelStart, labelMade, labelPeak;
     for (int i = 0; i < Runs; ++i) {

@@ -5,7 +5,7 @@
 
 #include "Figure.h"
 #include "Measures.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "Rules.h"
 
 #include <QTemporaryDir>
@@ -23,7 +23,7 @@ constexpr double Tolerance = 0.01;
 
 TEST(TitleClock, OfTheRealProgramAgainstItsIdealLength) {
     QTemporaryDir folder;
-    ASSERT_TRUE(copyPlayerFolder(folder.path(), {QStringLiteral(ZUNBARIO_PROBE)}));
+    ASSERT_TRUE(copyPortableGame(folder.path(), {QStringLiteral(ZUNBARIO_PROBE)}));
     std::vector<double> titles;
     std::string perRun;
     double worstTick = 0, worstOff = 0;

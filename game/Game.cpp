@@ -2,7 +2,7 @@
 
 #include <utility>
 
-Game::Game(Platform& platform, Folders folders)
+Game::Game(Platform& platform, FileLocations folders)
     : m_platform(platform), m_folders(std::move(folders)),
       m_scene([&platform](const std::string& text, Font font) {
           return platform.textSize(text, font);

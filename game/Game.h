@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Folders.h"
+#include "FileLocations.h"
 #include "GameState.h"
 #include "MouseRouter.h"
 #include "Platform.h"
@@ -21,10 +21,10 @@ struct TitleLine;
 // keep the PascalCase names the game's design gives them; everything else is camelCase.
 class Game {
 public:
-    Game(Platform& platform, Folders folders);
+    Game(Platform& platform, FileLocations folders);
     // The game kept in one folder (`appDir`, with a trailing separator): records in its data/.
     Game(Platform& platform, const std::string& appDir)
-        : Game(platform, Folders::portable(appDir)) {}
+        : Game(platform, FileLocations::portable(appDir)) {}
 
     const GameState& state() const { return m_state; }
     const Scene& scene() const { return m_scene; }
@@ -137,7 +137,7 @@ private:
     std::string recordPathForWriting(const char* name) const;
 
     Platform& m_platform;
-    Folders m_folders;
+    FileLocations m_folders;
     GameState m_state;
     Scene m_scene;
     Random m_random;

@@ -9,7 +9,7 @@
 #include "NativeCaption.h"
 #include "ProgramEnd.h"
 #include "QtPlatform.h"
-#include "ReadableFolder.h"
+#include "QtReachableFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,9 +40,9 @@ MouseButton toGame(Qt::MouseButton button) {
 } // namespace
 
 MainWindow::MainWindow(const QString& appDir, QWidget* parent)
-    : MainWindow(Folders::portable(QFile::encodeName(appDir).toStdString()), parent) {}
+    : MainWindow(FileLocations::portable(QFile::encodeName(appDir).toStdString()), parent) {}
 
-MainWindow::MainWindow(const Folders& folders, QWidget* parent)
+MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
@@ -58,7 +58,7 @@ MainWindow::MainWindow(const Folders& folders, QWidget* parent)
     // The window is exactly the menu bar over the field, and the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_gameFiles = std::make_unique<ReadableFolder>(folders.appDir);
+    m_gameFiles = std::make_unique<QtReachableFolder>(folders.appDir);
     m_platform =
         std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
     m_game = std::make_unique<Game>(*m_platform, folders);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Folders.h"
+#include "FileLocations.h"
 #include "Pictures.h"
 #include "Platform.h"
 
@@ -13,7 +13,7 @@ class GameMenus;
 class GameTimer;
 class ProgramEnd;
 class QtPlatform;
-class ReadableFolder;
+class QtReachableFolder;
 
 // The game's one window: a fixed black field under the menu bar. It creates the game, turns
 // every Qt event into the game's handler, and repaints what the handler changed.
@@ -22,7 +22,7 @@ class MainWindow : public QMainWindow {
 public:
     // The game reads its files from `folders.appDir` and keeps its records in
     // `folders.recordDir`.
-    explicit MainWindow(const Folders& folders, QWidget* parent = nullptr);
+    explicit MainWindow(const FileLocations& folders, QWidget* parent = nullptr);
     // The game kept in one folder, `appDir`, with a trailing separator.
     explicit MainWindow(const QString& appDir, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -54,7 +54,7 @@ private:
     void centreOnDesktop();
 
     Pictures m_pictures;
-    std::unique_ptr<ReadableFolder> m_gameFiles;
+    std::unique_ptr<QtReachableFolder> m_gameFiles;
     FieldWidget* m_field = nullptr;
     GameMenus* m_menus = nullptr;
     GameTimer* m_timer = nullptr;

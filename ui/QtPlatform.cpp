@@ -12,7 +12,7 @@
 #include "HelpWindow.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
-#include "ReadableFolder.h"
+#include "QtReachableFolder.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -20,7 +20,7 @@
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures, const ReadableFolder& gameFiles)
+                       const Pictures& pictures, const QtReachableFolder& gameFiles)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
       m_sounds(gameFiles.forQt()), m_about(new AboutBox(pictures, &window)) {}
 
@@ -110,7 +110,7 @@ void QtPlatform::openHelp(const std::string& path, int context) {
     const std::string translated = GameLanguage::translatedFile(path);
     if (!translated.empty() && QFileInfo::exists(m_gameFiles.forQt(translated)))
         page = translated;
-    m_help->showHelp(m_gameFiles.forQt(page), context, ReadableFolder::shown(page));
+    m_help->showHelp(m_gameFiles.forQt(page), context, QtReachableFolder::shown(page));
 }
 
 void QtPlatform::showAbout() {

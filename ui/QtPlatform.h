@@ -15,14 +15,14 @@ class GameTimer;
 class HelpWindow;
 class Pictures;
 class QWidget;
-class ReadableFolder;
+class QtReachableFolder;
 
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
     // The game's cursors, sounds and help are read from `gameFiles`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures, const ReadableFolder& gameFiles);
+               const Pictures& pictures, const QtReachableFolder& gameFiles);
     ~QtPlatform() override;
 
     // While a mouse event is handled, the pointer is where that event puts it, in screen
@@ -72,7 +72,7 @@ private:
     FieldWidget& m_field;
     GameTimer& m_timer;
     GameMenus& m_menus;
-    const ReadableFolder& m_gameFiles;
+    const QtReachableFolder& m_gameFiles;
     // Made with the window: reading the four sounds takes well under a millisecond, and the
     // server is reached on the sound library's own thread.
     SoundPlayer m_sounds;

@@ -7,7 +7,7 @@
 
 #include "FileError.h"
 #include "Layout.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "RecordFile.h"
 #include "Records.h"
 #include "Rules.h"
@@ -160,7 +160,7 @@ bool takePictures(const QString& program, const QString& buildFolder,
                   std::map<QString, QImage>& pictures) {
     const QTemporaryDir folder;
     const QDir dir(folder.path());
-    if (!folder.isValid() || !copyPlayerFolder(folder.path(), {program}, buildFolder))
+    if (!folder.isValid() || !copyPortableGame(folder.path(), {program}, buildFolder))
         return fail(QStringLiteral("the player's folder could not be copied from ") + buildFolder);
     if (!dir.mkpath(QStringLiteral("home")) || !dir.mkpath(QStringLiteral("runtime")) ||
         !QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),

@@ -1,7 +1,7 @@
 // The real program under Xvfb: the monsters and the strange hammer on the field during play, and
 // the about box in its green, checked by the colours of a screenshot.
 
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "X11Session.h"
 
 #include <QDir>
@@ -48,7 +48,7 @@ void pressKey(std::uint32_t window, const char* key) {
 
 TEST(ScreenArt, MonstersAndHammerDuringPlayAndTheGreenAboutBox) {
     QTemporaryDir folder;
-    ASSERT_TRUE(copyPlayerFolder(folder.path(), {ZUNBARIO_PROGRAM}));
+    ASSERT_TRUE(copyPortableGame(folder.path(), {ZUNBARIO_PROGRAM}));
     QProcess program;
     program.setWorkingDirectory(QDir::tempPath());
     program.start(folder.filePath("zunbario"), {});

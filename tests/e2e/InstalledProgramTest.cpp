@@ -2,7 +2,7 @@
 
 #include "GameRun.h"
 #include "OpenedFiles.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>

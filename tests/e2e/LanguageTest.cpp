@@ -5,7 +5,7 @@
 
 #include "GameRun.h"
 #include "OpenedFiles.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ protected:
     void start(const QStringList& locale, const QString& caption) {
         m_run.stop();
         m_folder.emplace();
-        ASSERT_TRUE(copyPlayerFolder(m_folder->path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
+        ASSERT_TRUE(copyPortableGame(m_folder->path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(QLatin1String(name));

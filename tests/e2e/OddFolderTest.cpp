@@ -3,7 +3,7 @@
 
 #include "GameRun.h"
 #include "OpenedFiles.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

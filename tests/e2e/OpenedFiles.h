@@ -5,7 +5,7 @@
 #include <vector>
 
 // Which files of some folders another process opens, as the kernel reports it: how the tests
-// tell where the running game reads its cursors, sounds and help from. Folders are byte paths.
+// tell where the running game reads its cursors, sounds and help from. The folders are byte paths.
 class OpenedFiles {
 public:
     explicit OpenedFiles(const std::vector<std::string>& folders);

@@ -53,7 +53,7 @@ class ProgramOnWayland : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(weston.start(Output, Patience)) << weston.error().toStdString();
-        ASSERT_TRUE(copyPlayerFolder(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
+        ASSERT_TRUE(copyPortableGame(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
     }
 
     // Starts the game in the session's environment, changed by the test.

@@ -37,7 +37,7 @@ protected:
 } // namespace
 
 TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
-    Game game(platform, Folders{shared(), records(), true});
+    Game game(platform, FileLocations{shared(), records(), true});
     saveFromTheMenu(game);
     game.Help2Click();
 
@@ -61,7 +61,7 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
 
     // The next start offers the game from the player's folder.
     FakePlatform again;
-    Game next(again, Folders{shared(), records(), true});
+    Game next(again, FileLocations{shared(), records(), true});
     runTitle(next, again);
     ASSERT_EQ(again.questions.size(), 1u);
     EXPECT_EQ(again.questions[0].message, "前回の続きからゲームを始めますか？");
@@ -71,7 +71,7 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     fs::create_directories(records());
     fs::permissions(records(),
                     fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    Game game(platform, Folders{shared(), records(), true});
+    Game game(platform, FileLocations{shared(), records(), true});
     saveFromTheMenu(game);
     EXPECT_TRUE(fs::exists(records() + "record2.dat"));
     EXPECT_EQ(fs::status(records()).permissions() & fs::perms::group_read, fs::perms::group_read);
@@ -81,7 +81,7 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     std::ofstream(m_root / "blocked") << "not a folder";
     const std::string blocked = (m_root / "blocked" / "zunbario").string() + "/";
     FakePlatform other;
-    Game refused(other, Folders{shared(), blocked, true});
+    Game refused(other, FileLocations{shared(), blocked, true});
     runTitle(refused, other);
     refused.FormKeyDown();
     other.answers.push_back(Answer::Yes);

@@ -1,6 +1,6 @@
 #include "GameSound.h"
 
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "SoundFile.h"
 #include "SoundStream.h"
 #include "TestFiles.h"

@@ -3,7 +3,7 @@
 
 #include "SoundPlayer.h"
 
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 #include "SoundServer.h"
 
 #include <QDeadlineTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameRun.h"
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@ protected:
     virtual void prepareFolder() {}
 
     void SetUp() override {
-        ASSERT_TRUE(copyPlayerFolder(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
+        ASSERT_TRUE(copyPortableGame(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
         prepareFolder();
         ASSERT_NO_FATAL_FAILURE(m_run.start(m_folder.filePath(QStringLiteral("zunbario"))));
         m_window = m_run.window();

@@ -5,7 +5,7 @@
 // Where the game's files lie: the folder it reads its cursors, sounds and help from, and the
 // folder it keeps its two record files in. Paths are the file system's own bytes, each ending in
 // a separator.
-struct Folders {
+struct FileLocations {
     std::string appDir;    // holds data/ (cursors and sounds) and the help file
     std::string recordDir; // holds record1.dat and record2.dat
     // The player's own records folder, which may not exist yet: it is made, for the player
@@ -13,5 +13,7 @@ struct Folders {
     bool makeRecordDir = false;
 
     // The game kept in one folder, as unpacked or built: the records lie in its data/.
-    static Folders portable(const std::string& appDir) { return {appDir, appDir + "data/", false}; }
+    static FileLocations portable(const std::string& appDir) {
+        return {appDir, appDir + "data/", false};
+    }
 };

@@ -1,4 +1,4 @@
-#include "GameFolders.h"
+#include "FileLocator.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -47,13 +47,13 @@ std::string userDataFolder() {
     return withSeparator(QFile::encodeName(folder).toStdString());
 }
 
-Folders findFolders(const std::string& programDir, const std::string& userDataDir) {
+FileLocations locateFiles(const std::string& programDir, const std::string& userDataDir) {
     if (isFolder(programDir + "data"))
-        return Folders::portable(programDir);
+        return FileLocations::portable(programDir);
     return {parentOf(programDir) + "share/zunbario/", withSeparator(userDataDir) + "zunbario/",
             true};
 }
 
-Folders findFolders() {
-    return findFolders(programFolder(), userDataFolder());
+FileLocations locateFiles() {
+    return locateFiles(programFolder(), userDataFolder());
 }

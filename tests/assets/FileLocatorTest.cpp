@@ -1,6 +1,6 @@
-#include "GameFolders.h"
+#include "FileLocator.h"
 
-#include "ReadableFolder.h"
+#include "QtReachableFolder.h"
 #include "TestFiles.h"
 
 #include <QFile>
@@ -30,30 +30,30 @@ bool writeRaw(const std::string& path, const std::string& content) {
 
 } // namespace
 
-TEST(GameFolders, AGameWithDataBesideItKeepsEverythingThereAndAnInstalledOneUsesShareAndHome) {
+TEST(FileLocator, AGameWithDataBesideItKeepsEverythingThereAndAnInstalledOneUsesShareAndHome) {
     const QTemporaryDir root;
     const std::string top = bytesOf(root.path()) + "/";
     ASSERT_EQ(::mkdir((top + "unpacked").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((top + "unpacked/data").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((top + "games").c_str(), 0755), 0);
 
-    const Folders unpacked = findFolders(top + "unpacked/", "/home/player/.local/share/");
+    const FileLocations unpacked = locateFiles(top + "unpacked/", "/home/player/.local/share/");
     EXPECT_EQ(unpacked.appDir, top + "unpacked/");
     EXPECT_EQ(unpacked.recordDir, top + "unpacked/data/");
     EXPECT_FALSE(unpacked.makeRecordDir) << "a missing data folder beside the program is an error";
 
     // The player's data folder comes with or without its trailing separator.
     for (const std::string home : {"/home/player/.local/share", "/home/player/.local/share/"}) {
-        const Folders installed = findFolders(top + "games/", home);
+        const FileLocations installed = locateFiles(top + "games/", home);
         EXPECT_EQ(installed.appDir, top + "share/zunbario/");
         EXPECT_EQ(installed.recordDir, "/home/player/.local/share/zunbario/");
         EXPECT_TRUE(installed.makeRecordDir);
     }
-    EXPECT_EQ(findFolders("/usr/games/", "/h/").appDir, "/usr/share/zunbario/");
-    EXPECT_EQ(findFolders("/opt/zunbario/games/", "/h/").appDir, "/opt/zunbario/share/zunbario/");
+    EXPECT_EQ(locateFiles("/usr/games/", "/h/").appDir, "/usr/share/zunbario/");
+    EXPECT_EQ(locateFiles("/opt/zunbario/games/", "/h/").appDir, "/opt/zunbario/share/zunbario/");
 }
 
-TEST(GameFolders, FilesInAFolderWhoseNameIsNotUtf8AreReadByQtAndShownWithTheirRealName) {
+TEST(FileLocator, FilesInAFolderWhoseNameIsNotUtf8AreReadByQtAndShownWithTheirRealName) {
     const QTemporaryDir root;
     const std::string folder = bytesOf(root.path()) + "/" + ShiftJisName + "/";
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
@@ -62,19 +62,19 @@ TEST(GameFolders, FilesInAFolderWhoseNameIsNotUtf8AreReadByQtAndShownWithTheirRe
     // Qt cannot name the folder itself: what it makes of the bytes is another folder.
     ASSERT_FALSE(QFile::exists(QFile::decodeName(folder.c_str()) + "data/sound2.wav"));
 
-    const ReadableFolder files(folder);
+    const QtReachableFolder files(folder);
     QFile reached(files.forQt(folder + "data/sound2.wav"));
     ASSERT_TRUE(reached.open(QIODevice::ReadOnly)) << reached.fileName().toStdString();
     EXPECT_EQ(reached.readAll(), QByteArray("RIFF"));
     EXPECT_TRUE(QFile::exists(files.forQt() + "data/sound2.wav"));
 
-    const QString shown = ReadableFolder::shown(folder + "data/sound2.wav");
+    const QString shown = QtReachableFolder::shown(folder + "data/sound2.wav");
     EXPECT_TRUE(shown.startsWith(root.path() + "/")) << shown.toStdString();
     EXPECT_TRUE(shown.endsWith("/data/sound2.wav")) << shown.toStdString();
     EXPECT_FALSE(shown.contains("/proc/")) << shown.toStdString();
 
     // A folder Qt can name is handed over as it is.
-    const ReadableFolder plain(bytesOf(root.path()) + "/");
+    const QtReachableFolder plain(bytesOf(root.path()) + "/");
     EXPECT_EQ(plain.forQt(), root.path() + "/");
     EXPECT_EQ(plain.forQt(bytesOf(root.path()) + "/x.wav"), root.path() + "/x.wav");
 }

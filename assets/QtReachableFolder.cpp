@@ -1,4 +1,4 @@
-#include "ReadableFolder.h"
+#include "QtReachableFolder.h"
 
 #include <QFile>
 #include <fcntl.h>
@@ -12,7 +12,7 @@ bool survivesQt(const std::string& path) {
 
 } // namespace
 
-ReadableFolder::ReadableFolder(std::string folder) : m_folder(std::move(folder)) {
+QtReachableFolder::QtReachableFolder(std::string folder) : m_folder(std::move(folder)) {
     m_forQt = shown(m_folder);
     if (survivesQt(m_folder))
         return;
@@ -21,17 +21,17 @@ ReadableFolder::ReadableFolder(std::string folder) : m_folder(std::move(folder))
         m_forQt = QStringLiteral("/proc/self/fd/%1/").arg(m_descriptor);
 }
 
-ReadableFolder::~ReadableFolder() {
+QtReachableFolder::~QtReachableFolder() {
     if (m_descriptor >= 0)
         ::close(m_descriptor);
 }
 
-QString ReadableFolder::forQt(const std::string& path) const {
+QString QtReachableFolder::forQt(const std::string& path) const {
     if (path.starts_with(m_folder))
         return m_forQt + shown(path.substr(m_folder.size()));
     return shown(path);
 }
 
-QString ReadableFolder::shown(const std::string& path) {
+QString QtReachableFolder::shown(const std::string& path) {
     return QFile::decodeName(path.c_str());
 }

@@ -9,13 +9,13 @@
 // valid UTF-8 (a zip unpacked without converting names gives one). Such a folder is held open
 // for as long as this object lives and reached through the name the system gives the open
 // folder, /proc/self/fd/N/. Paths shown to the player always name the real folder.
-class ReadableFolder {
+class QtReachableFolder {
 public:
     // `folder` is the file system's bytes, with a trailing separator.
-    explicit ReadableFolder(std::string folder);
-    ~ReadableFolder();
-    ReadableFolder(const ReadableFolder&) = delete;
-    ReadableFolder& operator=(const ReadableFolder&) = delete;
+    explicit QtReachableFolder(std::string folder);
+    ~QtReachableFolder();
+    QtReachableFolder(const QtReachableFolder&) = delete;
+    QtReachableFolder& operator=(const QtReachableFolder&) = delete;
 
     // The folder as Qt opens files in it, with a trailing separator.
     const QString& forQt() const { return m_forQt; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Folders.h"
+#include "FileLocations.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ std::string programFolder();
 std::string userDataFolder();
 
 // The folders for a program in `programDir`, the player's data folder being `userDataDir`.
-Folders findFolders(const std::string& programDir, const std::string& userDataDir);
+FileLocations locateFiles(const std::string& programDir, const std::string& userDataDir);
 
 // The folders for the running program and the player running it.
-Folders findFolders();
+FileLocations locateFiles();

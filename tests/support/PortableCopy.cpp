@@ -1,4 +1,4 @@
-#include "PlayerFolder.h"
+#include "PortableCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@ QString buildFolder() {
     return QStringLiteral(ZUNBARIO_BUILD_FOLDER);
 }
 
-bool copyPlayerFolder(const QString& to, const QStringList& programs, const QString& from) {
+bool copyPortableGame(const QString& to, const QStringList& programs, const QString& from) {
     const QDir target(to);
     if (!target.mkpath(QStringLiteral("data")))
         return false;

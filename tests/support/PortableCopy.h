@@ -10,5 +10,5 @@ QString buildFolder();
 // of `programs`, so that it finds its data beside itself. Record files are never copied, so a
 // program run from there never reads or writes the build's own. False when a program or a data
 // file could not be copied, or `from` holds no data.
-bool copyPlayerFolder(const QString& to, const QStringList& programs,
+bool copyPortableGame(const QString& to, const QStringList& programs,
                       const QString& from = buildFolder());
