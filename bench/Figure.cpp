@@ -182,7 +182,7 @@ QPoint BenchWindow::monsterCentre(int monster) {
 void BenchWindow::startNormalHammerLevel() {
     runTitle();
     settle(300);
-    chooseHammer(MenuItem::N2);
+    chooseMode(HammerMode::NormalOnly);
     settle(300);
     useRealTimer();
     pressSpace();

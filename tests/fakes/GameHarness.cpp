@@ -39,8 +39,10 @@ void GameHarness::chooseMode(HammerMode mode) {
     m_game->menuChosen(menuItemOf(mode));
 }
 
-void GameHarness::startLevel1() {
+void GameHarness::startLevel1(std::optional<HammerMode> mode) {
     runTitle();
+    if (mode)
+        chooseMode(*mode);
     key();
 }
 

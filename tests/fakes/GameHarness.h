@@ -37,8 +37,9 @@ public:
     void tick(int n = 1);
     // FormCreate and the whole title, to the Ready phase.
     void runTitle();
-    // The title, then a key: level 1 is in play.
-    void startLevel1();
+    // The title, the hammer mode chosen when one is given (else the Ready phase's own), then a
+    // key: level 1 is in play.
+    void startLevel1(std::optional<HammerMode> mode = std::nullopt);
     // Ticks until the running level ends.
     void finishLevel();
     void key() { m_game->FormKeyDown(); }

@@ -119,9 +119,7 @@ TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) 
 
 TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
     GameHarness h;
-    h.runTitle();
-    h.chooseMode(HammerMode::Random);
-    h.key();
+    h.startLevel1(HammerMode::Random);
     // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
     while (!h.state().NormalHammerActive)
         h.tick();
@@ -141,9 +139,7 @@ TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTra
 
 TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
     GameHarness h;
-    h.runTitle();
-    h.chooseMode(HammerMode::NormalOnly);
-    h.key();
+    h.startLevel1(HammerMode::NormalOnly);
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));
     const Rect monster = h.scene().rect(ImgMonster2);

@@ -282,9 +282,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
 
 TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
     GameHarness h;
-    h.runTitle();
-    h.chooseMode(HammerMode::Random);
-    h.key();
+    h.startLevel1(HammerMode::Random);
     EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
     bool sawNormal = false;
     bool sawStrange = false;

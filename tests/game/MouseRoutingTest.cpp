@@ -168,9 +168,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
 // it went to a dialog; a right drag over the menu bar leaves the strange hammer alone.
 TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
     GameHarness h;
-    h.runTitle();
-    h.chooseMode(HammerMode::NormalOnly);
-    h.key();
+    h.startLevel1(HammerMode::NormalOnly);
     ASSERT_TRUE(h.state().NormalHammerActive);
     Game& game = h.game();
     const Rect monster = h.scene().rect(ImgMonster0);

@@ -55,13 +55,20 @@ void WindowTest::runTitle() {
         m_window->tick();
 }
 
-void WindowTest::chooseHammer(MenuItem item) {
+void WindowTest::startLevel1(std::optional<HammerMode> mode) {
+    runTitle();
+    if (mode)
+        chooseMode(*mode);
+    pressKey(Qt::Key_Space);
+}
+
+void WindowTest::chooseMode(HammerMode mode) {
     whenDialogOpens([](QWidget& dialog) {
         auto* question = qobject_cast<ConfirmDialog*>(&dialog);
         ASSERT_NE(question, nullptr);
         question->yesButton()->click();
     });
-    m_window->menus().action(item)->trigger();
+    m_window->menus().action(menuItemOf(mode))->trigger();
 }
 
 void WindowTest::pressKey(int key, Qt::KeyboardModifiers modifiers) {

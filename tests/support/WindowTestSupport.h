@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HammerMode.h"
 #include "MainWindow.h"
 
 #include <QSignalBlocker>
@@ -30,8 +31,12 @@ protected:
 
     // Drives the title to its end, tick by tick, and leaves the game in the Ready phase.
     void runTitle();
-    // Answers the mode question with Yes and picks the hammer mode of the given menu item.
-    void chooseHammer(MenuItem item);
+    // Chooses a mode from the Hammer menu and answers Yes to the question that a change of mode
+    // asks.
+    void chooseMode(HammerMode mode);
+    // The title, the hammer mode chosen when one is given (else the Ready phase's own), then a
+    // key: level 1 is in play.
+    void startLevel1(std::optional<HammerMode> mode = std::nullopt);
     // Presses a key on the field, as the player would.
     void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 

@@ -93,7 +93,7 @@ TEST_F(MainWindowShown, ChoosingAnItemNeverTogglesTheMarkTheGameSet) {
     EXPECT_TRUE(strange->isChecked());
     EXPECT_EQ(game().state().HammerMode, HammerMode::StrangeOnly);
 
-    chooseHammer(MenuItem::N2);
+    chooseMode(HammerMode::NormalOnly);
     EXPECT_TRUE(normal->isChecked());
     EXPECT_FALSE(strange->isChecked());
     EXPECT_EQ(game().state().HammerMode, HammerMode::NormalOnly);

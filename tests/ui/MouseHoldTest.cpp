@@ -35,9 +35,7 @@ void releaseIn(QWidget& taker) {
 class MouseHold : public WindowTest {
 protected:
     void startWithTheNormalHammer() {
-        runTitle();
-        chooseHammer(MenuItem::N2);
-        pressKey(Qt::Key_Space);
+        startLevel1(HammerMode::NormalOnly);
         ASSERT_TRUE(game().state().NormalHammerActive);
     }
 

@@ -107,9 +107,7 @@ TEST_F(MainWindowInput, F10ReachesTheGameAndSelectsTheMenuBar) {
 }
 
 TEST_F(MainWindowInput, NormalHammerHitsTheMonsterPressedWithAnyButton) {
-    runTitle();
-    chooseHammer(MenuItem::N2);
-    pressKey(Qt::Key_Space);
+    startLevel1(HammerMode::NormalOnly);
     ASSERT_TRUE(game().state().Playing);
     ASSERT_TRUE(game().state().NormalHammerActive);
 
