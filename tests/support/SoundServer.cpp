@@ -82,7 +82,8 @@ constexpr const char* BusConfiguration = R"(<busconfig>
 
 SoundServer::SoundServer(Kind kind) : m_kind(kind) {
     const QDir folder(m_folder.path());
-    for (const char* name : {"run/pulse", "home", "config", "state", "data"})
+    for (const char* name :
+         {"run/pulse", "home", "config/wireplumber/bluetooth.lua.d", "state", "data"})
         folder.mkpath(QLatin1String(name));
     QFile::setPermissions(runtimeFolder(m_folder),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -94,6 +95,13 @@ SoundServer::SoundServer(Kind kind) : m_kind(kind) {
                                     "socket=%2\n")
                          .arg(QLatin1String(SinkName), socketPath(m_folder))
                          .toUtf8());
+    // The test's server has no Bluetooth. WirePlumber 0.4 (Debian 12) watches the login
+    // manager's seats for its Bluetooth monitor, and gives up where no systemd login manager
+    // runs (a container, a bare root); 0.5 reads no such file.
+    QFile noBluetooth(
+        m_folder.filePath(QStringLiteral("config/wireplumber/bluetooth.lua.d/80-none.lua")));
+    if (noBluetooth.open(QIODevice::WriteOnly))
+        noBluetooth.write("bluez_monitor.enabled = false\n");
     QFile bus(m_folder.filePath(QStringLiteral("bus.conf")));
     if (bus.open(QIODevice::WriteOnly))
         bus.write(QString::fromLatin1(BusConfiguration)
