@@ -2,7 +2,6 @@
 
 #include <clocale>
 #include <cstring>
-#include <iterator>
 #include <langinfo.h>
 #include <strings.h>
 
@@ -14,12 +13,22 @@ bool isUtf8(const char* codeset) {
 }
 
 // The categories of the C library's locale, each named by its environment variable.
-constexpr int Categories[] = {LC_CTYPE,    LC_NUMERIC,   LC_TIME,        LC_COLLATE,
-                              LC_MONETARY, LC_MESSAGES,  LC_PAPER,       LC_NAME,
-                              LC_ADDRESS,  LC_TELEPHONE, LC_MEASUREMENT, LC_IDENTIFICATION};
-constexpr const char* CategoryNames[] = {
-    "LC_CTYPE", "LC_NUMERIC", "LC_TIME",    "LC_COLLATE",   "LC_MONETARY",    "LC_MESSAGES",
-    "LC_PAPER", "LC_NAME",    "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"};
+struct Category {
+    int id;
+    const char* name;
+};
+constexpr Category Categories[] = {{LC_CTYPE, "LC_CTYPE"},
+                                   {LC_NUMERIC, "LC_NUMERIC"},
+                                   {LC_TIME, "LC_TIME"},
+                                   {LC_COLLATE, "LC_COLLATE"},
+                                   {LC_MONETARY, "LC_MONETARY"},
+                                   {LC_MESSAGES, "LC_MESSAGES"},
+                                   {LC_PAPER, "LC_PAPER"},
+                                   {LC_NAME, "LC_NAME"},
+                                   {LC_ADDRESS, "LC_ADDRESS"},
+                                   {LC_TELEPHONE, "LC_TELEPHONE"},
+                                   {LC_MEASUREMENT, "LC_MEASUREMENT"},
+                                   {LC_IDENTIFICATION, "LC_IDENTIFICATION"}};
 
 // The same language and region in UTF-8 ("de_DE.ISO-8859-1" gives "de_DE.UTF-8"), or C.UTF-8
 // where the system has no such locale; empty when it has neither.
@@ -57,9 +66,9 @@ void StartEnvironment::useUtf8CharacterType() {
     // A locale the system does not have (LANG=de_DE.UTF-8 where only C.UTF-8 is installed) makes
     // the whole locale fail, character type included: such categories read as C.
     std::vector<const char*> missing;
-    for (std::size_t i = 1; i < std::size(Categories); ++i)
-        if (std::setlocale(Categories[i], "") == nullptr)
-            missing.push_back(CategoryNames[i]);
+    for (const Category& category : Categories)
+        if (category.id != LC_CTYPE && std::setlocale(category.id, "") == nullptr)
+            missing.push_back(category.name);
     std::setlocale(LC_ALL, "C");
     if (characterType.isEmpty())
         return;
@@ -68,8 +77,8 @@ void StartEnvironment::useUtf8CharacterType() {
     // back to, and the categories set one by one, which it hid, are hidden by unsetting them.
     const QByteArray all = qgetenv("LC_ALL");
     if (!all.isEmpty()) {
-        for (const char* category : CategoryNames)
-            unset(category);
+        for (const Category& category : Categories)
+            unset(category.name);
         unset("LC_ALL");
         set("LANG", all);
     }
