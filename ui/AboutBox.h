@@ -7,7 +7,7 @@ class Pictures;
 class QLabel;
 
 // The about box: the game's name, its version, the credit banner and a link to the web page.
-// Created hidden at start-up and shown modally by the Help menu. It has no buttons and ignores
+// Made when the Help menu first asks for it, and shown modally. It has no buttons and ignores
 // keys: it is closed with its close box or Alt+F4.
 class AboutBox : public QDialog {
     Q_OBJECT

@@ -22,7 +22,7 @@
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
                        const Pictures& pictures, const QtReachableFolder& gameFiles)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
-      m_sounds(gameFiles.forQt()), m_about(new AboutBox(pictures, &window)) {}
+      m_sounds(gameFiles.forQt()), m_pictures(pictures) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -116,6 +116,8 @@ void QtPlatform::openHelp(const std::string& path, int context) {
 void QtPlatform::showAbout() {
     if (m_unattended)
         return;
+    if (m_about.isNull())
+        m_about = new AboutBox(m_pictures, &m_window);
     m_about->exec();
 }
 

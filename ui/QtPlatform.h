@@ -80,7 +80,10 @@ private:
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, CursorCount> m_cursors;
     QPointer<HelpWindow> m_help;
-    // Created hidden with the window, which owns it, and shown again at every request.
-    AboutBox* m_about;
+    const Pictures& m_pictures;
+    // Made when the player first asks for it: its fonts and sizing cost the first frame a few
+    // milliseconds. The window owns it, and it is shown again at every request, where the player
+    // left it.
+    QPointer<AboutBox> m_about;
     bool m_unattended = false;
 };
