@@ -2,6 +2,7 @@
 #include "EndSignals.h"
 #include "FileLocator.h"
 #include "Files.h"
+#include "FontLoading.h"
 #include "GameLanguage.h"
 #include "MainWindow.h"
 #include "StartEnvironment.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     StartEnvironment environment;
     QApplication app(argc, argv);
     environment.restore();
+    const FontLoading fonts;
     // The language is chosen from the player's own environment, before any text is shown.
     GameLanguage::install();
     // The application's own name, shown by the desktop beside the window. It is not a display
@@ -21,7 +23,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QLatin1String(Files::DesktopId));
 
     MainWindow window(locateFiles());
-    QApplication::setWindowIcon(window.pictures().windowIcon());
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     // TERM, HUP and INT end the game as a close would, without asking.
     const EndSignals endSignals;

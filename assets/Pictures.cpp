@@ -110,8 +110,9 @@ QSize Pictures::logicalSize(Picture picture) const {
 }
 
 QIcon Pictures::windowIcon() const {
+    // Each size is decoded once here; adding the files by name would read them again and again.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/art/icon.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/art/icon@2x.png"), QSize(64, 64));
+    icon.addPixmap(QPixmap(QStringLiteral(":/art/icon.png")));
+    icon.addPixmap(QPixmap(QStringLiteral(":/art/icon@2x.png")));
     return icon;
 }

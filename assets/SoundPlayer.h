@@ -5,6 +5,7 @@
 #include "SoundStream.h"
 
 #include <QString>
+#include <future>
 #include <map>
 
 // Plays sound files one at a time: play() returns at once and a new sound cuts off the one still
@@ -13,7 +14,8 @@
 class SoundPlayer {
 public:
     // `folder` holds the game's files, with a trailing separator: the game's own sounds are read
-    // from there at once, so that even the first hit sounds on time.
+    // from there at once, on a thread of their own while the window comes up, so that even the
+    // first hit sounds on time.
     explicit SoundPlayer(const QString& folder);
 
     // One of the game's own sounds, from its file in the folder.
@@ -27,5 +29,7 @@ private:
 
     QString m_folder;
     std::map<QString, SoundSamples> m_sounds; // by clean absolute path
+    // The game's own sounds, until the first sound is asked for.
+    std::future<std::map<QString, SoundSamples>> m_reading;
     SoundStream m_stream;
 };

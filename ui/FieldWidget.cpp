@@ -105,6 +105,17 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
+void FieldWidget::preparePictures() const {
+    for (const Element& element : m_scene->elements()) {
+        if (!element.visible || element.kind != ElementKind::Picture)
+            continue;
+        if (element.stretched)
+            stretched(element.picture, toQRect(element.rect).size());
+        else
+            m_pictures.pixmap(element.picture);
+    }
+}
+
 void FieldWidget::paintElement(QPainter& painter, const Element& element) const {
     const QRect rect = toQRect(element.rect);
     if (element.kind == ElementKind::Picture) {

@@ -22,6 +22,8 @@ public:
     void setScene(const Scene& scene) { m_scene = &scene; }
     // Repaints only the rectangles that changed, before returning.
     void repaintRects(const std::vector<Rect>& rects);
+    // Decodes the pictures of the elements shown now, ahead of the paint that needs them.
+    void preparePictures() const;
 
 signals:
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);

@@ -97,6 +97,9 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
 
     run([this] { m_game->FormCreate(); });
     m_field->setFocus();
+    // The title's pictures are decoded while the desktop's fonts may still be read on another
+    // core: laying the window out is the first step that needs them.
+    m_field->preparePictures();
     centreOnDesktop();
 }
 

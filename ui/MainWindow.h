@@ -28,7 +28,6 @@ public:
     ~MainWindow() override;
 
     Game& game() { return *m_game; }
-    const Pictures& pictures() const { return m_pictures; }
     FieldWidget& field() { return *m_field; }
     GameMenus& menus() { return *m_menus; }
     GameTimer& timer() { return *m_timer; }

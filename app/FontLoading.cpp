@@ -1,0 +1,6 @@
+#include "FontLoading.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+FontLoading::FontLoading() : m_thread([] { QFontDatabase::families(); }) {}
