@@ -24,20 +24,12 @@ QString fileKey(const QString& path) {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-std::map<QString, SoundSamples> readGameSounds(const QString& folder) {
-    std::map<QString, SoundSamples> sounds;
-    for (const char* file : SoundFiles) {
-        const QString key = fileKey(folder + QLatin1String(file));
-        if (SoundSamples sound = readSoundFile(key, SoundStream::Rate))
-            sounds.emplace(key, std::move(sound));
-    }
-    return sounds;
-}
-
 } // namespace
 
-SoundPlayer::SoundPlayer(const QString& folder)
-    : m_folder(folder), m_reading(std::async(std::launch::async, readGameSounds, folder)) {}
+SoundPlayer::SoundPlayer(const QString& folder) : m_folder(folder) {
+    for (const char* file : SoundFiles)
+        soundOf(m_folder + QLatin1String(file));
+}
 
 void SoundPlayer::play(SoundId sound) {
     play(m_folder + fileOf(sound));
@@ -48,8 +40,6 @@ void SoundPlayer::play(const QString& path) {
 }
 
 SoundSamples SoundPlayer::soundOf(const QString& path) {
-    if (m_reading.valid())
-        m_sounds.merge(m_reading.get());
     const QString key = fileKey(path);
     if (const auto found = m_sounds.find(key); found != m_sounds.end())
         return found->second;

@@ -1,25 +1,23 @@
 #pragma once
 
-#include "Platform.h"
 #include "SoundFile.h"
+#include "SoundOutput.h"
 #include "SoundStream.h"
 
 #include <QString>
-#include <future>
 #include <map>
 
 // Plays sound files one at a time: play() returns at once and a new sound cuts off the one still
 // playing. A missing or unreadable file plays nothing, with no beep, and still silences the sound
 // before it; so does a desktop without a sound server.
-class SoundPlayer {
+class SoundPlayer : public SoundOutput {
 public:
     // `folder` holds the game's files, with a trailing separator: the game's own sounds are read
-    // from there at once, on a thread of their own while the window comes up, so that even the
-    // first hit sounds on time.
+    // from there at once, so that even the first hit sounds on time.
     explicit SoundPlayer(const QString& folder);
 
     // One of the game's own sounds, from its file in the folder.
-    void play(SoundId sound);
+    void play(SoundId sound) override;
     void play(const QString& path);
 
 private:
@@ -29,7 +27,5 @@ private:
 
     QString m_folder;
     std::map<QString, SoundSamples> m_sounds; // by clean absolute path
-    // The game's own sounds, until the first sound is asked for.
-    std::future<std::map<QString, SoundSamples>> m_reading;
     SoundStream m_stream;
 };

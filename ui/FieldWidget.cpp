@@ -103,6 +103,10 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
                 paintElement(painter, element);
         }
     }
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }
 
 void FieldWidget::preparePictures() const {

@@ -32,6 +32,8 @@ signals:
     void mouseReleased(Qt::MouseButton button);
     // A dialog, a menu or another window took the mouse: a held button's release will go there.
     void mouseLost();
+    // The field was painted for the first time: the window is on screen.
+    void firstPainted();
 
 protected:
     bool event(QEvent* event) override;
@@ -52,6 +54,7 @@ private:
 
     const Pictures& m_pictures;
     const Scene* m_scene = nullptr;
+    bool m_painted = false;
     mutable std::map<std::pair<Picture, std::pair<int, int>>, QPixmap> m_stretched;
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.

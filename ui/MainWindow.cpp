@@ -2,6 +2,7 @@
 
 #include "ErrorNet.h"
 #include "FieldWidget.h"
+#include "FileLocator.h"
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
@@ -59,13 +60,17 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_gameFiles = std::make_unique<QtReachableFolder>(folders.appDir);
-    m_platform =
-        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
+    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures,
+                                              *m_gameFiles, soundPluginFile(folders));
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
     LabelText::fitTranslations(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
+    // The sounds are opened once the first frame is out, which they would only delay.
+    connect(
+        m_field, &FieldWidget::firstPainted, this, [this] { m_platform->openSounds(); },
+        Qt::QueuedConnection);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);

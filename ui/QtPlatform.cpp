@@ -13,6 +13,7 @@
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "QtReachableFolder.h"
+#include "SoundLoading.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -20,9 +21,10 @@
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures, const QtReachableFolder& gameFiles)
+                       const Pictures& pictures, const QtReachableFolder& gameFiles,
+                       std::string soundPlugin)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
-      m_sounds(gameFiles.forQt()), m_pictures(pictures) {}
+      m_soundPlugin(std::move(soundPlugin)), m_pictures(pictures) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -98,8 +100,14 @@ void QtPlatform::reportError(const std::string& message) {
     showErrorBox(message, &m_window);
 }
 
+void QtPlatform::openSounds() {
+    if (!m_sounds)
+        m_sounds = ::openSounds(m_soundPlugin, m_gameFiles.forQt());
+}
+
 void QtPlatform::playSound(SoundId sound) {
-    m_sounds.play(sound);
+    openSounds();
+    m_sounds->play(sound);
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Platform.h"
-#include "SoundPlayer.h"
+#include "SoundOutput.h"
 
 #include <QCursor>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <optional>
+#include <string>
 
 class AboutBox;
 class FieldWidget;
@@ -20,9 +22,11 @@ class QtReachableFolder;
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
-    // The game's cursors, sounds and help are read from `gameFiles`.
+    // The game's cursors, sounds and help are read from `gameFiles`; the sounds are played by
+    // the sound plugin `soundPlugin`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures, const QtReachableFolder& gameFiles);
+               const Pictures& pictures, const QtReachableFolder& gameFiles,
+               std::string soundPlugin);
     ~QtPlatform() override;
 
     // While a mouse event is handled, the pointer is where that event puts it, in screen
@@ -45,6 +49,11 @@ public:
     // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
     // to standard error.
     void setUnattended(bool unattended) { m_unattended = unattended; }
+
+    // Loads the sound plugin and reads the game's sounds, once: the window asks for it as soon
+    // as it is on screen, so that even the first hit sounds on time; a sound asked for sooner
+    // opens them itself.
+    void openSounds();
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
@@ -73,9 +82,8 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const QtReachableFolder& m_gameFiles;
-    // Made with the window: reading the four sounds takes well under a millisecond, and the
-    // server is reached on the sound library's own thread.
-    SoundPlayer m_sounds;
+    std::string m_soundPlugin;
+    std::unique_ptr<SoundOutput> m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, CursorCount> m_cursors;
