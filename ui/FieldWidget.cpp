@@ -149,16 +149,15 @@ void FieldWidget::paintElement(QPainter& painter, const Element& element) const 
 }
 
 const QPixmap& FieldWidget::stretched(Picture picture, QSize size) const {
-    const auto key = std::make_pair(picture, std::make_pair(size.width(), size.height()));
-    const auto found = m_stretched.find(key);
-    if (found != m_stretched.end())
-        return found->second;
+    QPixmap& scaled = m_stretched[picture];
+    if (!scaled.isNull() && scaled.deviceIndependentSize().toSize() == size)
+        return scaled;
     const QPixmap& original = m_pictures.pixmap(picture);
     // Scaled in device pixels, so a double-size drawing stays crisp on a high-density screen.
     const qreal ratio = original.devicePixelRatio();
-    QPixmap scaled = original.isNull() ? QPixmap() : original.scaled(size * ratio);
+    scaled = original.isNull() ? QPixmap() : original.scaled(size * ratio);
     scaled.setDevicePixelRatio(ratio);
-    return m_stretched.emplace(key, std::move(scaled)).first->second;
+    return scaled;
 }
 
 void FieldWidget::mousePressEvent(QMouseEvent* event) {

@@ -49,13 +49,14 @@ private:
     static bool reachesGame(const QKeyEvent& event);
     void paintElement(QPainter& painter, const Element& element) const;
     // The picture scaled once to an element's size: scaling it at every paint would cost more
-    // than the rest of a play frame together.
+    // than the rest of a play frame together. Only the last size of each picture is kept: the
+    // bouncing title grows through a dozen sizes and never goes back to one.
     const QPixmap& stretched(Picture picture, QSize size) const;
 
     const Pictures& m_pictures;
     const Scene* m_scene = nullptr;
     bool m_painted = false;
-    mutable std::map<std::pair<Picture, std::pair<int, int>>, QPixmap> m_stretched;
+    mutable std::map<Picture, QPixmap> m_stretched;
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.
     int m_keyTakenEarly = 0;
