@@ -1,8 +1,10 @@
 #include "FileWriters.h"
 
 #include <QFile>
+#include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <png.h>
 
 namespace {
 
@@ -115,6 +117,39 @@ bool writeJpegFile(const QString& path, const QImage& picture, int quality) {
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     return std::fclose(file) == 0;
+}
+
+namespace {
+
+// libpng reports an error by jumping back to where the rows are written from.
+bool writePngRows(png_structp png, png_infop info, std::FILE* file, const QImage& image) {
+    if (setjmp(png_jmpbuf(png)) != 0)
+        return false;
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()),
+                 static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 9);
+    png_write_info(png, info);
+    for (int y = 0; y < image.height(); ++y)
+        png_write_row(png, image.constScanLine(y));
+    png_write_end(png, nullptr);
+    return true;
+}
+
+} // namespace
+
+bool writeUnfilteredPng(const QString& path, const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB888);
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!file)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    const bool written = info && writePngRows(png, info, file, image);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(file) == 0 && written;
 }
 
 bool writeWaveFile(const QString& path, const std::vector<std::int16_t>& samples, int sampleRate) {

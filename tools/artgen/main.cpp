@@ -119,7 +119,9 @@ int main(int argc, char** argv) {
     for (const Artwork& a : artworks()) {
         for (const int scale : {1, 2}) {
             const QImage picture = inDepth(a.draw(scale), a.depth);
-            ok &= picture.save(QDir(art).filePath(scaledName(a.name, scale, ".png")), "PNG");
+            const QString file = QDir(art).filePath(scaledName(a.name, scale, ".png"));
+            ok &= a.depth == Depth::Palette ? picture.save(file, "PNG")
+                                            : writeUnfilteredPng(file, picture);
             sheet.push_back(picture);
         }
     }
