@@ -12,7 +12,7 @@ public:
 
 } // namespace
 
-std::unique_ptr<SoundOutput> openSounds(const std::string& pluginFile, const QString& folder) {
+std::unique_ptr<SoundOutput> loadSoundPlugin(const std::string& pluginFile, const QString& folder) {
     // The plugin stays loaded to the end: the sounds it opens are its own code. It is loaded by
     // its bytes, so that a folder whose name Qt cannot spell still has sound.
     void* plugin = ::dlopen(pluginFile.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -8,4 +8,4 @@
 // Loads the sound plugin `pluginFile` (the file system's own bytes) and opens the game's sounds
 // in `folder` with it. A plugin that is missing or cannot be loaded is reported once on the
 // standard error, and the game goes on without sound.
-std::unique_ptr<SoundOutput> openSounds(const std::string& pluginFile, const QString& folder);
+std::unique_ptr<SoundOutput> loadSoundPlugin(const std::string& pluginFile, const QString& folder);

@@ -111,22 +111,20 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
 
 void FieldWidget::preparePictures() const {
     for (const Element& element : m_scene->elements()) {
-        if (!element.visible || element.kind != ElementKind::Picture)
-            continue;
-        if (element.stretched)
-            stretched(element.picture, toQRect(element.rect).size());
-        else
-            m_pictures.pixmap(element.picture);
+        if (element.visible && element.kind == ElementKind::Picture)
+            pixmapOf(element);
     }
+}
+
+const QPixmap& FieldWidget::pixmapOf(const Element& element) const {
+    return element.stretched ? stretched(element.picture, toQRect(element.rect).size())
+                             : m_pictures.pixmap(element.picture);
 }
 
 void FieldWidget::paintElement(QPainter& painter, const Element& element) const {
     const QRect rect = toQRect(element.rect);
     if (element.kind == ElementKind::Picture) {
-        if (element.stretched)
-            painter.drawPixmap(rect.topLeft(), stretched(element.picture, rect.size()));
-        else
-            painter.drawPixmap(rect.topLeft(), m_pictures.pixmap(element.picture));
+        painter.drawPixmap(rect.topLeft(), pixmapOf(element));
         return;
     }
 

@@ -48,6 +48,8 @@ protected:
 private:
     static bool reachesGame(const QKeyEvent& event);
     void paintElement(QPainter& painter, const Element& element) const;
+    // A picture element's pixmap, at the element's size when it is stretched.
+    const QPixmap& pixmapOf(const Element& element) const;
     // The picture scaled once to an element's size: scaling it at every paint would cost more
     // than the rest of a play frame together. Only the last size of each picture is kept: the
     // bouncing title grows through a dozen sizes and never goes back to one.

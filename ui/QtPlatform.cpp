@@ -102,7 +102,7 @@ void QtPlatform::reportError(const std::string& message) {
 
 void QtPlatform::openSounds() {
     if (!m_sounds)
-        m_sounds = ::openSounds(m_soundPlugin, m_gameFiles.forQt());
+        m_sounds = loadSoundPlugin(m_soundPlugin, m_gameFiles.forQt());
 }
 
 void QtPlatform::playSound(SoundId sound) {
