@@ -1,5 +1,7 @@
 #include "StartEnvironment.h"
 
+#include "GameLanguage.h"
+
 #include <clocale>
 #include <cstring>
 #include <langinfo.h>
@@ -34,9 +36,7 @@ constexpr Category Categories[] = {{LC_CTYPE, "LC_CTYPE"},
 // where the system has no such locale; empty when it has neither.
 QByteArray utf8CharacterType() {
     const char* player = std::setlocale(LC_CTYPE, "");
-    QByteArray name = player != nullptr ? player : "C";
-    name.truncate(name.indexOf('.') >= 0 ? name.indexOf('.') : name.size());
-    name.truncate(name.indexOf('@') >= 0 ? name.indexOf('@') : name.size());
+    const QByteArray name = GameLanguage::languageAndRegion(player != nullptr ? player : "C");
     for (const QByteArray& candidate : {name + ".UTF-8", QByteArray("C.UTF-8")}) {
         if (std::setlocale(LC_CTYPE, candidate.constData()) != nullptr)
             return candidate;

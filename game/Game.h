@@ -112,8 +112,11 @@ private:
     void ResetGame();
 
     // Records and saving (GameSaving.cpp).
+    // Reads both records at the end of the title and offers a saved game.
     bool loadRecords();
+    // These two throw FileError for a file that cannot be read; false: there is no saved game.
     void loadHighScores();
+    bool readSavedGame();
     bool offerSavedGame();
     void restoreSavedGame();
     void WriteHighScores();

@@ -32,17 +32,29 @@ template <typename Record> void readInto(const std::string& file, Record& record
 } // namespace
 
 bool Game::loadRecords() {
-    // Writes that were cut off in an earlier run may have left temporary files beside the
-    // records, or a record moved aside. Another copy of the game may be writing right now.
+    // The records are read while the folder is locked: another copy of the game replacing one
+    // on a filesystem that refuses to rename over a file has it moved aside for a moment, and a
+    // read then would find no record. Errors are shown once the lock is let go.
+    std::optional<std::string> highScoreFailure;
+    std::optional<std::string> savedGameFailure;
+    bool savedGameRead = false;
     {
         const RecordFolderLock lock(recordPath(Files::HighScores));
+        // Writes that were cut off in an earlier run may have left temporary files beside the
+        // records, or a record moved aside.
         for (const char* name : {Files::HighScores, Files::SavedGame}) {
             restoreSetAsideRecord(recordPath(name));
             removeStaleTemporaryFiles(recordPath(name));
         }
+        highScoreFailure = failureOf([this] { loadHighScores(); });
+        savedGameFailure = failureOf([this, &savedGameRead] { savedGameRead = readSavedGame(); });
     }
-    loadHighScores();
-    return offerSavedGame();
+    // A file that cannot be read is reported and then treated as absent, so the title always
+    // reaches the Ready phase.
+    for (const std::optional<std::string>& failure : {highScoreFailure, savedGameFailure})
+        if (failure)
+            m_platform.reportError(*failure);
+    return savedGameRead && offerSavedGame();
 }
 
 void Game::loadHighScores() {
@@ -50,26 +62,19 @@ void Game::loadHighScores() {
     m_state.HighScores = Rules::DefaultHighScores;
     if (!recordFileExists(file))
         return;
-    // A file that cannot be read is reported and then treated as absent, so the title always
-    // reaches the Ready phase.
-    try {
-        readInto(file, m_state.HighScoreBuffer);
-        m_state.HighScores = m_state.HighScoreBuffer.scores;
-    } catch (const FileError& error) {
-        m_platform.reportError(error.what());
-    }
+    readInto(file, m_state.HighScoreBuffer);
+    m_state.HighScores = m_state.HighScoreBuffer.scores;
 }
 
-bool Game::offerSavedGame() {
+bool Game::readSavedGame() {
     const std::string file = recordPath(Files::SavedGame);
     if (!recordFileExists(file))
         return false;
-    try {
-        readInto(file, m_state.SavedGame);
-    } catch (const FileError& error) {
-        m_platform.reportError(error.what());
-        return false;
-    }
+    readInto(file, m_state.SavedGame);
+    return true;
+}
+
+bool Game::offerSavedGame() {
     // A damaged or foreign file holds no game; it stays on disk as it is.
     if (!holdsResumableGame(m_state.SavedGame))
         return false;

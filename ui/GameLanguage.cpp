@@ -17,12 +17,8 @@ bool isSourceLocale(const QByteArray& locale) {
     return locale.isEmpty() || locale == "C" || locale.startsWith("C.") || locale == "POSIX";
 }
 
-// "en_US.UTF-8@euro" asks for "en_US", then "en".
-QStringList candidates(QString language) {
-    language.truncate(language.indexOf(QLatin1Char('.')) >= 0 ? language.indexOf(QLatin1Char('.'))
-                                                              : language.size());
-    language.truncate(language.indexOf(QLatin1Char('@')) >= 0 ? language.indexOf(QLatin1Char('@'))
-                                                              : language.size());
+// "en_US" asks for "en_US", then "en".
+QStringList candidates(const QString& language) {
     QStringList result{language};
     const qsizetype underscore = language.indexOf(QLatin1Char('_'));
     if (underscore > 0)
@@ -31,6 +27,13 @@ QStringList candidates(QString language) {
 }
 
 } // namespace
+
+QByteArray languageAndRegion(QByteArray locale) {
+    for (const char mark : {'.', '@'})
+        if (const qsizetype at = locale.indexOf(mark); at >= 0)
+            locale.truncate(at);
+    return locale;
+}
 
 QStringList asked(const Variable& variable) {
     QByteArray locale;
@@ -42,10 +45,10 @@ QStringList asked(const Variable& variable) {
     if (isSourceLocale(locale))
         return {};
     QStringList languages;
-    for (const QString& language :
-         QString::fromLocal8Bit(variable("LANGUAGE")).split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        languages.append(language);
-    languages.append(QString::fromLocal8Bit(locale));
+    for (const QByteArray& language : variable("LANGUAGE").split(':'))
+        if (!language.isEmpty())
+            languages.append(QString::fromLocal8Bit(languageAndRegion(language)));
+    languages.append(QString::fromLocal8Bit(languageAndRegion(locale)));
     return languages;
 }
 

@@ -13,10 +13,14 @@ namespace GameLanguage {
 // Reads an environment variable; empty when it is unset.
 using Variable = std::function<QByteArray(const char*)>;
 
-// The languages the player's desktop asks for, most wanted first, read as gettext reads them:
-// the locale of messages is the first set of LC_ALL, LC_MESSAGES and LANG; when it names a
-// language, LANGUAGE (a list split by colons) comes before it. With the C or POSIX locale, or
-// none, the list is empty: LANGUAGE then counts for nothing, as in every gettext program.
+// A locale name without its character set and variant: "en_US.UTF-8@euro" gives "en_US".
+QByteArray languageAndRegion(QByteArray locale);
+
+// The languages the player's desktop asks for, most wanted first, each as language and region
+// ("en_US"), read as gettext reads them: the locale of messages is the first set of LC_ALL,
+// LC_MESSAGES and LANG; when it names a language, LANGUAGE (a list split by colons) comes before
+// it. With the C or POSIX locale, or none, the list is empty: LANGUAGE then counts for nothing,
+// as in every gettext program.
 QStringList asked(const Variable& variable);
 
 // The translation for those languages among the ones carried: empty for Japanese (also for an

@@ -9,14 +9,12 @@
 #include "TempFolder.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -305,21 +303,4 @@ TEST(RecordFileCrashSafety, AFilesystemThatRefusesToRenameOverAFileStillTakesEve
     const std::string setAside = fs::path(setAsideFileName("record2.dat")).filename();
     EXPECT_EQ(std::count(movedTo.begin(), movedTo.end(), setAside), Writes - 1)
         << "the first write has no record to set aside";
-}
-
-TEST(RecordFileCrashSafety, TemporaryFilesLeftByEarlierKillsDoNotDisturbReadingOrWriting) {
-    ScratchFolder folder;
-    const fs::path highScores = folder.path() / "record1.dat";
-    for (const char* stale : {"record1.dat.AAAAAA", "record1.dat.", "record1.dat.tmp"}) {
-        std::ofstream(folder.path() / stale, std::ios::binary) << "half a recor";
-    }
-    writeRecord(highScores, numberedHighScores(7));
-
-    std::array<std::byte, HighScoreRecord::ByteSize + 1> bytes{};
-    ASSERT_EQ(readRecordFile(highScores.string(), bytes.data(), bytes.size()),
-              HighScoreRecord::ByteSize);
-    HighScoreRecord read;
-    read.overwriteFrom(bytes.data(), HighScoreRecord::ByteSize);
-    EXPECT_EQ(read, numberedHighScores(7));
-    EXPECT_EQ(folder.leftovers().size(), 3u);
 }

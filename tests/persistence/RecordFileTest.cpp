@@ -221,19 +221,6 @@ TEST(RecordLoad, RestoredPauseResumesWithItsClock) {
     EXPECT_EQ(paused.state().Ticks, 42);
 }
 
-TEST(RecordLoad, RestoredFreshStartBeginsTheNextLevel) {
-    GameHarness between;
-    between.writeFile("record2.dat", words({0, 0, 2, 80, 40, 1, 120, 1}));
-    between.platform.answers = {Answer::Yes};
-    between.runTitle();
-    EXPECT_FALSE(between.state().ResumePending);
-    between.key();
-    EXPECT_EQ(between.state().Level, 3);
-    EXPECT_EQ(between.state().Ticks, 0);
-    EXPECT_EQ(between.state().LevelStartScore, 80);
-    EXPECT_EQ(between.scene().text(LabelTime), "60");
-}
-
 TEST(RecordLoad, DecliningTheOfferStartsANewGameInTheStrangeMode) {
     GameHarness h;
     const Bytes saved = words({0, 0, 2, 80, 40, 0, 10, 0});
@@ -246,21 +233,6 @@ TEST(RecordLoad, DecliningTheOfferStartsANewGameInTheStrangeMode) {
     EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
     EXPECT_TRUE(h.platform.isMenuChecked(MenuItem::N3));
     EXPECT_EQ(h.readFile("record2.dat"), saved);
-}
-
-TEST(RecordLoad, SavedGameFileWithNothingToResumeIsNotOffered) {
-    const Bytes levelTwo = words({0, 0, 2, 80, 40, 1, 10, 0});
-    const Bytes files[] = {words({0, 0, 0, 80, 40, 1, 120, 1}), words({0, 0, -3, 0, 0, 1, 0, 0}),
-                           prefix(levelTwo, 8), prefix(levelTwo, 0)};
-    for (const Bytes& file : files) {
-        SCOPED_TRACE(describe(file));
-        GameHarness h;
-        h.writeFile("record2.dat", file);
-        h.runTitle();
-        EXPECT_TRUE(h.platform.questions.empty());
-        EXPECT_EQ(h.state().HammerMode, HammerMode::StrangeOnly);
-        EXPECT_EQ(h.state().Level, 0);
-    }
 }
 
 TEST(RecordLoad, ShortSavedGameIsReadAsFarAsItGoes) {
@@ -277,10 +249,16 @@ TEST(RecordLoad, ShortSavedGameIsReadAsFarAsItGoes) {
     EXPECT_TRUE(h.state().ResumePending) << "a missing fresh-start word reads as 0";
 }
 
-// Such files come only from damage or another program: resuming them would index the records
-// out of range or begin a fifth level, so they hold no game and stay on disk untouched.
-TEST(RecordLoad, SavedGameTheGameCouldNeverHaveWrittenHoldsNoGame) {
-    const Bytes damaged[] = {
+// A saved game of level 0 or less, or too short to reach the level, holds nothing to resume. The
+// others come only from damage or another program: resuming them would index the records out of
+// range or begin a fifth level. None is offered, and each stays on disk untouched.
+TEST(RecordLoad, SavedGameWithNothingToResumeOrThatTheGameCouldNeverHaveWrittenIsNotOffered) {
+    const Bytes levelTwo = words({0, 0, 2, 80, 40, 1, 10, 0});
+    const Bytes files[] = {
+        words({0, 0, 0, 80, 40, 1, 120, 1}),
+        words({0, 0, -3, 0, 0, 1, 0, 0}),
+        prefix(levelTwo, 8),
+        prefix(levelTwo, 0),
         words({0, 0, 2, 80, 40, 3, 10, 0}),
         words({0, 0, 2, 80, 40, -1, 10, 0}),
         words({0, 0, 5, 80, 40, 1, 10, 0}),
@@ -293,7 +271,7 @@ TEST(RecordLoad, SavedGameTheGameCouldNeverHaveWrittenHoldsNoGame) {
         // A score no player reaches: the next hit would overflow it.
         words({0, 0, 2, 2147483647, 40, 1, 10, 0}),
     };
-    for (const Bytes& file : damaged) {
+    for (const Bytes& file : files) {
         SCOPED_TRACE(describe(file));
         GameHarness h;
         h.writeFile("record2.dat", file);

@@ -1,12 +1,19 @@
 // An installed game reads its files from the shared folder and keeps its records in the
-// player's own folder, which it makes on the first save.
+// player's own folder, which it makes on the first save. Another copy of the game may be writing
+// in that folder at the same time.
 
 #include "GameHarness.h"
+#include "RecordFile.h"
+#include "RecordFolderLock.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/fanotify.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -88,4 +95,36 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     refused.N5Click();
     ASSERT_EQ(other.errors.size(), 1u);
     EXPECT_EQ(other.errors[0], "ファイル " + blocked + "record2.dat を作成できません");
+}
+
+// Another copy replacing the saved game on a filesystem that refuses to rename over a file has
+// it moved aside for a moment. The starting copy is stopped as it opens its high scores, and the
+// other copy moves the saved game aside then if it can take the folder's lock.
+TEST(SharedRecordFolder, TheStartReadsBothRecordsWhileNoOtherCopyCanMoveOneAside) {
+    GameHarness h;
+    h.writeFile("record1.dat", words({500, 250, 260}));
+    h.writeFile("record2.dat", words({0, 0, 2, 80, 40, 1, 10, 0}));
+    const int watch = ::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY);
+    if (watch < 0)
+        GTEST_SKIP() << "stopping a process at an open needs fanotify";
+    ASSERT_EQ(::fanotify_mark(watch, FAN_MARK_ADD, FAN_OPEN_PERM, AT_FDCWD,
+                              h.dataFile("record1.dat").c_str()),
+              0);
+    const std::string savedGame = h.dataFile("record2.dat").string();
+    std::thread otherCopy([&] {
+        fanotify_event_metadata opening{};
+        if (::read(watch, &opening, sizeof opening) == ssize_t{sizeof opening}) {
+            if (const RecordFolderLock lock(savedGame, 0); lock.held())
+                fs::rename(savedGame, setAsideFileName(savedGame));
+            const fanotify_response allow{opening.fd, FAN_ALLOW};
+            EXPECT_EQ(::write(watch, &allow, sizeof allow), ssize_t{sizeof allow});
+            ::close(opening.fd);
+        }
+        // Later opens go on unwatched.
+        ::close(watch);
+    });
+    h.runTitle();
+    otherCopy.join();
+    EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{500, 250, 260}));
+    EXPECT_EQ(h.platform.questions.size(), 1u) << "the saved game is offered";
 }

@@ -96,7 +96,7 @@ TEST(GameLanguage, FollowsTheDesktopsLanguagesWithEnglishForThoseItHasNoTranslat
     EXPECT_EQ(chosen({{"LC_ALL", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}), QString());
     EXPECT_EQ(chosen({{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}),
               QStringLiteral("en"));
-    EXPECT_EQ(chosen({{"LANGUAGE", "fr:ja"}, {"LANG", "fr_FR.UTF-8"}}), QString());
+    EXPECT_EQ(chosen({{"LANGUAGE", "fr:ja@cjknarrow"}, {"LANG", "fr_FR.UTF-8"}}), QString());
     EXPECT_EQ(chosen({{"LANGUAGE", "fr:en_GB"}, {"LANG", "ja_JP.UTF-8"}}), QStringLiteral("en"));
 }
 
