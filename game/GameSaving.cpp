@@ -56,7 +56,7 @@ void Game::loadHighScores() {
         readInto(file, m_state.HighScoreBuffer);
         m_state.HighScores = m_state.HighScoreBuffer.scores;
     } catch (const FileError& error) {
-        m_platform.reportError(error.what());
+        m_platform.reportError(error.text());
     }
 }
 
@@ -67,7 +67,7 @@ bool Game::offerSavedGame() {
     try {
         readInto(file, m_state.SavedGame);
     } catch (const FileError& error) {
-        m_platform.reportError(error.what());
+        m_platform.reportError(error.text());
         return false;
     }
     // A damaged or foreign file holds no game; it stays on disk as it is.
@@ -150,7 +150,7 @@ bool Game::savedGameFileUnchanged() const {
 }
 
 bool Game::trySaveGame() {
-    std::optional<std::string> failure;
+    std::optional<GameText> failure;
     {
         const RecordFolderLock lock(recordPath(Files::SavedGame));
         failure = failureOf([this] { SaveGame(); });
@@ -165,7 +165,7 @@ Game::ClearedGameRecords Game::recordClearedGame() {
     const std::size_t mode = modeIndex(s.HammerMode);
     ClearedGameRecords result;
     const auto tryWrite = [&result](auto&& write) {
-        if (std::optional<std::string> failure = failureOf(write))
+        if (std::optional<GameText> failure = failureOf(write))
             result.errors.push_back(std::move(*failure));
     };
     // Another copy of the game may be running on the same record files: while they are read

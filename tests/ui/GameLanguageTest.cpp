@@ -70,7 +70,7 @@ protected:
 
 // Fails when the text, in the label's font, is wider or taller than the label, or for a label
 // that sizes itself, reaches past `right`.
-void expectFits(ElementId id, const std::string& text, int right = 0) {
+void expectFits(ElementId id, const GameText& text, int right = 0) {
     const Element label = initialLayout()[static_cast<std::size_t>(id)];
     const QSize size = LabelText::size(text, label.font);
     const QString shown = LabelText::lines(text).join(QLatin1Char('|'));
@@ -159,6 +159,6 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
               QStringList({"190pt", "(best)"}));
 
     // The path is put back as it is, even where it looks like a pattern itself.
-    EXPECT_EQ(errorSentence(FileError::cannotCreate("/home/%1/レベル2/record1.dat").what()),
+    EXPECT_EQ(errorSentence(FileError::cannotCreate("/home/%1/レベル2/record1.dat").text()),
               QStringLiteral("Cannot create the file /home/%1/レベル2/record1.dat."));
 }
