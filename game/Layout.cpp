@@ -36,6 +36,7 @@ std::array<Element, ElementCount> initialLayout() {
     using enum ElementId;
     constexpr bool Fixed = false;
     constexpr bool Auto = true;
+    // The status labels hold figures of their own until the game first sets them.
     std::array<Element, ElementCount> layout{
         label(LabelHighScore, {456, 80, 153, 65}, {"Texts", Texts::ScorePattern, "300"},
               Colors::SkyBlue, 29, Align::Right, Fixed),

@@ -149,13 +149,14 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
 
     runTitle();
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Zunbario"));
-    EXPECT_EQ(LabelText::lines(game().scene().text(ElementId::Label1)),
+    EXPECT_EQ(LabelText::lines(game().scene().element(ElementId::Label1).text),
               QStringList({"Press any key to start the game."}));
     pressKey(Qt::Key_Space);
     const Scene& scene = game().scene();
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelLevel)), QStringList({"Level 1"}));
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelScore)), QStringList({"0pt"}));
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelHighScore)),
+    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelLevel).text),
+              QStringList({"Level 1"}));
+    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelScore).text), QStringList({"0pt"}));
+    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelHighScore).text),
               QStringList({"190pt", "(best)"}));
 
     // The path is put back as it is, even where it looks like a pattern itself.
