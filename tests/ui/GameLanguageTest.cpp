@@ -149,15 +149,14 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
 
     runTitle();
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Zunbario"));
-    EXPECT_EQ(LabelText::lines(game().scene().element(ElementId::Label1).text),
-              QStringList({"Press any key to start the game."}));
+    const auto lines = [this](ElementId id) {
+        return LabelText::lines(game().scene().element(id).text);
+    };
+    EXPECT_EQ(lines(ElementId::Label1), QStringList({"Press any key to start the game."}));
     pressKey(Qt::Key_Space);
-    const Scene& scene = game().scene();
-    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelLevel).text),
-              QStringList({"Level 1"}));
-    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelScore).text), QStringList({"0pt"}));
-    EXPECT_EQ(LabelText::lines(scene.element(ElementId::LabelHighScore).text),
-              QStringList({"190pt", "(best)"}));
+    EXPECT_EQ(lines(ElementId::LabelLevel), QStringList({"Level 1"}));
+    EXPECT_EQ(lines(ElementId::LabelScore), QStringList({"0pt"}));
+    EXPECT_EQ(lines(ElementId::LabelHighScore), QStringList({"190pt", "(best)"}));
 
     // The path is put back as it is, even where it looks like a pattern itself.
     EXPECT_EQ(errorSentence(FileError::cannotCreate("/home/%1/レベル2/record1.dat").text()),
