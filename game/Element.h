@@ -1,9 +1,9 @@
 #pragma once
 
+#include "GameText.h"
 #include "Geometry.h"
 
 #include <cstdint>
-#include <string>
 
 // The main window's sixteen elements, in drawing order from bottom to top: a later element is
 // painted over an earlier one and is found first by the mouse.
@@ -65,7 +65,7 @@ struct Element {
     bool visible = false;
     Picture picture = Picture::None; // pictures only
     bool stretched = false;          // pictures: drawn stretched to the element's size
-    std::string text;                // labels only; '\r' starts a new line
+    GameText text;                   // labels only; '\r' starts a new line
     Color color;
     Font font;
     Align align = Align::Left;

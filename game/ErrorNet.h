@@ -12,6 +12,6 @@ template <typename Handler> void runHandler(Platform& platform, Handler&& handle
     try {
         std::forward<Handler>(handler)();
     } catch (const FileError& error) {
-        platform.reportError(error.what());
+        platform.reportError(error.text());
     }
 }

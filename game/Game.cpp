@@ -4,9 +4,8 @@
 
 Game::Game(Platform& platform, FileLocations folders)
     : m_platform(platform), m_folders(std::move(folders)),
-      m_scene([&platform](const std::string& text, Font font) {
-          return platform.textSize(text, font);
-      }) {}
+      m_scene(
+          [&platform](const GameText& text, Font font) { return platform.textSize(text, font); }) {}
 
 void Game::Timer1Timer() {
     // The play step does not look at Playing: the timer is off whenever no level is in play.

@@ -131,7 +131,7 @@ private:
     // mode cancelled. Errors are shown by the caller, once the records folder's lock is let go.
     struct ClearedGameRecords {
         bool newRecord = false;
-        std::vector<std::string> errors;
+        std::vector<GameText> errors;
     };
     ClearedGameRecords recordClearedGame();
     std::string path(const char* relative) const { return m_state.AppDir + relative; }

@@ -26,7 +26,7 @@ void Game::gameClear() {
     m_scene.setColor(ElementId::Label1, Colors::Magenta);
     m_scene.setText(ElementId::Label1, Texts::GameClearMessage);
     s.CelebrationPhase = true;
-    for (const std::string& error : records.errors)
+    for (const GameText& error : records.errors)
         m_platform.reportError(error);
     s.Score = 0;
     s.Level = 0;

@@ -35,8 +35,8 @@ bool Game::loadRecords() {
     // The records are read while the folder is locked: another copy of the game replacing one
     // on a filesystem that refuses to rename over a file has it moved aside for a moment, and a
     // read then would find no record. Errors are shown once the lock is let go.
-    std::optional<std::string> highScoreFailure;
-    std::optional<std::string> savedGameFailure;
+    std::optional<GameText> highScoreFailure;
+    std::optional<GameText> savedGameFailure;
     bool savedGameRead = false;
     {
         const RecordFolderLock lock(recordPath(Files::HighScores));
@@ -51,7 +51,7 @@ bool Game::loadRecords() {
     }
     // A file that cannot be read is reported and then treated as absent, so the title always
     // reaches the Ready phase.
-    for (const std::optional<std::string>& failure : {highScoreFailure, savedGameFailure})
+    for (const std::optional<GameText>& failure : {highScoreFailure, savedGameFailure})
         if (failure)
             m_platform.reportError(*failure);
     return savedGameRead && offerSavedGame();
@@ -155,7 +155,7 @@ bool Game::savedGameFileUnchanged() const {
 }
 
 bool Game::trySaveGame() {
-    std::optional<std::string> failure;
+    std::optional<GameText> failure;
     {
         const RecordFolderLock lock(recordPath(Files::SavedGame));
         failure = failureOf([this] { SaveGame(); });
@@ -170,7 +170,7 @@ Game::ClearedGameRecords Game::recordClearedGame() {
     const std::size_t mode = modeIndex(s.HammerMode);
     ClearedGameRecords result;
     const auto tryWrite = [&result](auto&& write) {
-        if (std::optional<std::string> failure = failureOf(write))
+        if (std::optional<GameText> failure = failureOf(write))
             result.errors.push_back(std::move(*failure));
     };
     // Another copy of the game may be running on the same record files: while they are read

@@ -2,15 +2,17 @@
 
 #include "Texts.h"
 
+#include <utility>
+
 namespace {
 
-Element label(ElementId id, Rect rect, const char* text, Color color, int pixelSize, Align align,
+Element label(ElementId id, Rect rect, GameText text, Color color, int pixelSize, Align align,
               bool autoSize) {
     Element e;
     e.id = id;
     e.kind = ElementKind::Label;
     e.rect = rect;
-    e.text = text;
+    e.text = std::move(text);
     e.color = color;
     e.font = Font{pixelSize, true};
     e.align = align;
@@ -34,12 +36,15 @@ std::array<Element, ElementCount> initialLayout() {
     using enum ElementId;
     constexpr bool Fixed = false;
     constexpr bool Auto = true;
+    // The status labels hold figures of their own until the game first sets them.
     std::array<Element, ElementCount> layout{
-        label(LabelHighScore, {456, 80, 153, 65}, "300匹", Colors::SkyBlue, 29, Align::Right,
-              Fixed),
-        label(LabelLevel, {512, 16, 77, 21}, "レベル１", Colors::Blue, 21, Align::Left, Auto),
+        label(LabelHighScore, {456, 80, 153, 65}, {"Texts", Texts::ScorePattern, "300"},
+              Colors::SkyBlue, 29, Align::Right, Fixed),
+        label(LabelLevel, {512, 16, 77, 21}, {"Texts", Texts::LevelPattern, "１"}, Colors::Blue, 21,
+              Align::Left, Auto),
         label(LabelTime, {40, 16, 33, 33}, "60", Colors::Red, 24, Align::Right, Fixed),
-        label(LabelScore, {520, 48, 90, 33}, "0匹", Colors::Lime, 29, Align::Right, Fixed),
+        label(LabelScore, {520, 48, 90, 33}, {"Texts", Texts::ScorePattern, "0"}, Colors::Lime, 29,
+              Align::Right, Fixed),
         picture(ImgBakuhatu2, {224, 80, 50, 45}, Picture::Explosion),
         picture(ImgBakuhatu1, {160, 72, 50, 45}, Picture::Explosion),
         picture(ImgBakuhatu0, {88, 80, 50, 45}, Picture::Explosion),

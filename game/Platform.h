@@ -29,7 +29,7 @@ public:
     virtual void setTimerInterval(int milliseconds) = 0;
     virtual void setTimerEnabled(bool enabled) = 0;
 
-    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setCaption(const GameText& caption) = 0;
     virtual void registerCursor(CursorIndex index, const std::string& path) = 0;
     virtual void setCursor(CursorIndex index) = 0;
 
@@ -44,9 +44,9 @@ public:
     virtual bool isMenuChecked(MenuItem item) const = 0;
 
     // A modal question; timer ticks keep arriving while it is open.
-    virtual Answer confirm(const std::string& message, DialogButtons buttons) = 0;
+    virtual Answer confirm(const GameText& message, DialogButtons buttons) = 0;
     // The error box: the game's caption, a stop icon, OK, and the message.
-    virtual void reportError(const std::string& message) = 0;
+    virtual void reportError(const GameText& message) = 0;
 
     // Plays a sound asynchronously, cutting off the sound still playing; a sound whose file is
     // missing plays nothing.
@@ -57,7 +57,7 @@ public:
     virtual void showAbout() = 0;
 
     // The size a label's text takes in the given font, for labels that size themselves.
-    virtual Size textSize(const std::string& text, Font font) const = 0;
+    virtual Size textSize(const GameText& text, Font font) const = 0;
     // Milliseconds since midnight, UTC: the random source's seed.
     virtual std::int64_t millisecondsOfDay() const = 0;
 };

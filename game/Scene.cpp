@@ -55,7 +55,7 @@ void Scene::setVisible(ElementId id, bool visible) {
     markDirty(e);
 }
 
-void Scene::setText(ElementId id, const std::string& text) {
+void Scene::setText(ElementId id, const GameText& text) {
     Element& e = m_elements[index(id)];
     if (e.text == text)
         return;

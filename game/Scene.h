@@ -13,7 +13,7 @@
 class Scene {
 public:
     // Measures a label's text for labels that size themselves to it.
-    using TextMeasure = std::function<Size(const std::string& text, Font font)>;
+    using TextMeasure = std::function<Size(const GameText& text, Font font)>;
 
     explicit Scene(TextMeasure measure);
 
@@ -24,7 +24,8 @@ public:
     int left(ElementId id) const { return element(id).rect.left; }
     int top(ElementId id) const { return element(id).rect.top; }
     bool isVisible(ElementId id) const { return element(id).visible; }
-    const std::string& text(ElementId id) const { return element(id).text; }
+    // A label's text in Japanese.
+    std::string text(ElementId id) const { return element(id).text.filled(); }
 
     void setLeft(ElementId id, int left);
     void setTop(ElementId id, int top);
@@ -33,7 +34,7 @@ public:
     void setVisible(ElementId id, bool visible);
     void show(ElementId id) { setVisible(id, true); }
     void hide(ElementId id) { setVisible(id, false); }
-    void setText(ElementId id, const std::string& text);
+    void setText(ElementId id, const GameText& text);
     void setColor(ElementId id, Color color);
 
     // The topmost visible element whose rectangle holds the point, if any.

@@ -9,18 +9,18 @@
 namespace StatusTexts {
 
 // Seconds left: 60 at the level's start, 0 on its 120th tick.
-inline std::string time(int ticks) {
-    return std::to_string(60 - ticks / 2);
+inline GameText time(int ticks) {
+    return {"Texts", Texts::NumberPattern, std::to_string(60 - ticks / 2)};
 }
-inline std::string level(int level) {
-    return fillPattern(Texts::LevelPattern, std::to_string(level));
+inline GameText level(int level) {
+    return {"Texts", Texts::LevelPattern, std::to_string(level)};
 }
-inline std::string score(int score) {
-    return fillPattern(Texts::ScorePattern, std::to_string(score));
+inline GameText score(int score) {
+    return {"Texts", Texts::ScorePattern, std::to_string(score)};
 }
 // The number on the first line, "(最高記録)" on the second.
-inline std::string highScore(int highScore) {
-    return fillPattern(Texts::HighScorePattern, std::to_string(highScore));
+inline GameText highScore(int highScore) {
+    return {"Texts", Texts::HighScorePattern, std::to_string(highScore)};
 }
 
 } // namespace StatusTexts

@@ -28,5 +28,7 @@ inline constexpr const char* SaveQuestion =
 inline constexpr const char* LevelPattern = GAME_TEXT("Texts", "レベル%1");
 inline constexpr const char* ScorePattern = GAME_TEXT("Texts", "%1匹");
 inline constexpr const char* HighScorePattern = GAME_TEXT("Texts", "%1匹\r(最高記録)");
+// A number alone, the same in every language.
+inline constexpr const char* NumberPattern = "%1";
 
 } // namespace Texts

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The texts the player reads are the game's own Japanese, written where the game uses them, and
 // each is marked GAME_TEXT(context, text). The translators' tool, lupdate, collects the marks
@@ -10,13 +11,35 @@
 // translates.
 #define GAME_TEXT(context, text) text
 
-// A text made from a pattern, whose one "%1" stands for a number or a path. The window finds
-// the pattern again by the text around the "%1" and translates the pattern, never the whole
-// text, so that a number or a path is not something a translator has to know.
-inline std::string fillPattern(std::string_view pattern, std::string_view argument) {
-    std::string text(pattern);
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, argument);
-    return text;
-}
+// A text the core hands to the window: a marked pattern and, where the pattern has a "%1", the
+// number or the path that stands there. The window translates the pattern, never the filled
+// text, so that a number or a path is not something a translator has to know. The pattern is a
+// text of the program's own (a mark or a literal), never a string that goes away.
+struct GameText {
+    // One of the game's own texts, whole.
+    GameText(const char* text = "") : pattern(text) {}
+    GameText(const char* context, const char* pattern, std::string argument)
+        : context(context), pattern(pattern), argument(std::move(argument)) {}
+
+    bool hasArgument() const {
+        return std::string_view(pattern).find("%1") != std::string_view::npos;
+    }
+
+    // The Japanese as the player reads it: the pattern's first "%1" replaced by the argument.
+    std::string filled() const {
+        std::string text(pattern);
+        const std::size_t at = text.find("%1");
+        if (at != std::string::npos)
+            text.replace(at, 2, argument);
+        return text;
+    }
+
+    friend bool operator==(const GameText& a, const GameText& b) {
+        return std::string_view(a.context) == b.context &&
+               std::string_view(a.pattern) == b.pattern && a.argument == b.argument;
+    }
+
+    const char* context = "Texts";
+    const char* pattern = "";
+    std::string argument;
+};

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <algorithm>
 
-ConfirmDialog::ConfirmDialog(const std::string& message, DialogButtons buttons, QWidget* parent)
+ConfirmDialog::ConfirmDialog(const GameText& message, DialogButtons buttons, QWidget* parent)
     : QMessageBox(parent) {
     setWindowTitle(tr("確認"));
     // The question mark at the window system's classic 32 × 32, not the style's larger size.

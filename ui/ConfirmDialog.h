@@ -3,7 +3,6 @@
 #include "Platform.h"
 
 #include <QMessageBox>
-#include <string>
 
 class QPushButton;
 
@@ -13,7 +12,7 @@ class QPushButton;
 class ConfirmDialog : public QMessageBox {
     Q_OBJECT
 public:
-    ConfirmDialog(const std::string& message, DialogButtons buttons, QWidget* parent = nullptr);
+    ConfirmDialog(const GameText& message, DialogButtons buttons, QWidget* parent = nullptr);
 
     // Shows the dialog modally and returns the player's answer.
     Answer ask();

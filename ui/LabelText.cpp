@@ -20,11 +20,11 @@ QFont font(Font font) {
     return f;
 }
 
-QStringList lines(const std::string& text) {
+QStringList lines(const GameText& text) {
     return CoreTexts::shown(text).split(QLatin1Char('\r'));
 }
 
-QSize size(const std::string& text, Font font) {
+QSize size(const GameText& text, Font font) {
     const QFontMetrics metrics(LabelText::font(font));
     const QStringList all = lines(text);
     int widest = 0;
@@ -35,7 +35,8 @@ QSize size(const std::string& text, Font font) {
 
 void fitTranslations(Scene& scene) {
     for (const Element& label : scene.elements()) {
-        if (!label.autoSize || CoreTexts::shown(label.text) == QString::fromStdString(label.text))
+        if (!label.autoSize ||
+            CoreTexts::shown(label.text) == QString::fromStdString(label.text.filled()))
             continue;
         const QSize translated = size(label.text, label.font);
         scene.resize(label.id, {translated.width(), translated.height()});

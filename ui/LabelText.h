@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QSize>
 #include <QStringList>
-#include <string>
 
 class Scene;
 
@@ -14,9 +13,9 @@ class Scene;
 namespace LabelText {
 
 QFont font(Font font);
-QStringList lines(const std::string& text);
+QStringList lines(const GameText& text);
 // The widest line by the number of lines, as a label that sizes itself takes it.
-QSize size(const std::string& text, Font font);
+QSize size(const GameText& text, Font font);
 
 // A label that sizes itself took its size from the layout's Japanese text; where the player
 // reads a translation of that text, the label takes the translation's size, so that it shows

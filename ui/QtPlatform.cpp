@@ -36,7 +36,7 @@ void QtPlatform::setTimerEnabled(bool enabled) {
     m_timer.setEnabled(enabled);
 }
 
-void QtPlatform::setCaption(const std::string& caption) {
+void QtPlatform::setCaption(const GameText& caption) {
     const QString title = CoreTexts::shown(caption);
     if (!title.isEmpty() && title == m_window.windowTitle())
         return;
@@ -81,18 +81,18 @@ bool QtPlatform::isMenuChecked(MenuItem item) const {
     return m_menus.isChecked(item);
 }
 
-Answer QtPlatform::confirm(const std::string& message, DialogButtons buttons) {
+Answer QtPlatform::confirm(const GameText& message, DialogButtons buttons) {
     if (m_unattended)
         return buttons == DialogButtons::YesNoCancel ? Answer::Cancel : Answer::No;
     ConfirmDialog dialog(message, buttons, &m_window);
     return dialog.ask();
 }
 
-void QtPlatform::reportError(const std::string& message) {
+void QtPlatform::reportError(const GameText& message) {
     if (m_unattended) {
         // In Japanese the path keeps its own bytes, whatever their encoding.
         if (GameLanguage::current().isEmpty())
-            std::fprintf(stderr, "%s。\n", message.c_str());
+            std::fprintf(stderr, "%s。\n", message.filled().c_str());
         else
             std::fprintf(stderr, "%s\n", errorSentence(message).toUtf8().constData());
         return;
@@ -129,7 +129,7 @@ void QtPlatform::showAbout() {
     m_about->exec();
 }
 
-Size QtPlatform::textSize(const std::string& text, Font font) const {
+Size QtPlatform::textSize(const GameText& text, Font font) const {
     const QSize size = LabelText::size(text, font);
     return {size.width(), size.height()};
 }

@@ -57,7 +57,7 @@ public:
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
-    void setCaption(const std::string& caption) override;
+    void setCaption(const GameText& caption) override;
     void registerCursor(CursorIndex index, const std::string& path) override;
     void setCursor(CursorIndex index) override;
     Point pointerPosition() const override;
@@ -66,12 +66,12 @@ public:
     void setMenuEnabled(MenuItem item, bool enabled) override;
     void setMenuChecked(MenuItem item, bool checked) override;
     bool isMenuChecked(MenuItem item) const override;
-    Answer confirm(const std::string& message, DialogButtons buttons) override;
-    void reportError(const std::string& message) override;
+    Answer confirm(const GameText& message, DialogButtons buttons) override;
+    void reportError(const GameText& message) override;
     void playSound(SoundId sound) override;
     void openHelp(const std::string& path, int context) override;
     void showAbout() override;
-    Size textSize(const std::string& text, Font font) const override;
+    Size textSize(const GameText& text, Font font) const override;
     std::int64_t millisecondsOfDay() const override;
 
 private:

@@ -72,7 +72,7 @@ public:
             ++timerRestarts;
         timerEnabled = enabled;
     }
-    void setCaption(const std::string& text) override { caption = text; }
+    void setCaption(const GameText& text) override { caption = text.filled(); }
     void registerCursor(CursorIndex index, const std::string& path) override {
         registeredCursors[index] = path;
     }
@@ -86,8 +86,8 @@ public:
         const auto it = menuChecked.find(item);
         return it != menuChecked.end() && it->second;
     }
-    Answer confirm(const std::string& message, DialogButtons buttons) override {
-        questions.push_back({message, buttons});
+    Answer confirm(const GameText& message, DialogButtons buttons) override {
+        questions.push_back({message.filled(), buttons});
         if (whileAsking)
             whileAsking();
         if (answers.empty())
@@ -96,14 +96,14 @@ public:
         answers.pop_front();
         return answer;
     }
-    void reportError(const std::string& message) override { errors.push_back(message); }
+    void reportError(const GameText& message) override { errors.push_back(message.filled()); }
     void playSound(SoundId sound) override { sounds.push_back(sound); }
     void openHelp(const std::string& path, int context) override {
         helpRequests.emplace_back(path, context);
     }
     void showAbout() override { ++aboutShown; }
     // Ten pixels a character of each line, a line per '\r', at the font's height.
-    Size textSize(const std::string& text, Font font) const override;
+    Size textSize(const GameText& text, Font font) const override;
     std::int64_t millisecondsOfDay() const override { return timeOfDay; }
 
     bool isEnabled(MenuItem item) const {
@@ -112,11 +112,11 @@ public:
     }
 };
 
-inline Size FakePlatform::textSize(const std::string& text, Font font) const {
+inline Size FakePlatform::textSize(const GameText& text, Font font) const {
     int lines = 1;
     int longest = 0;
     int current = 0;
-    for (const unsigned char c : text) {
+    for (const unsigned char c : text.filled()) {
         if (c == '\r') {
             ++lines;
             current = 0;

@@ -9,7 +9,7 @@ using enum ElementId;
 namespace {
 
 Scene makeScene() {
-    return Scene([](const std::string&, Font) { return Size{10, 10}; });
+    return Scene([](const GameText&, Font) { return Size{10, 10}; });
 }
 
 // Monster 0 alone, its rectangle from (100, 100) to (150, 160).

@@ -70,7 +70,7 @@ protected:
 
 // Fails when the text, in the label's font, is wider or taller than the label, or for a label
 // that sizes itself, reaches past `right`.
-void expectFits(ElementId id, const std::string& text, int right = 0) {
+void expectFits(ElementId id, const GameText& text, int right = 0) {
     const Element label = initialLayout()[static_cast<std::size_t>(id)];
     const QSize size = LabelText::size(text, label.font);
     const QString shown = LabelText::lines(text).join(QLatin1Char('|'));
@@ -149,16 +149,16 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
 
     runTitle();
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Zunbario"));
-    EXPECT_EQ(LabelText::lines(game().scene().text(ElementId::Label1)),
-              QStringList({"Press any key to start the game."}));
+    const auto lines = [this](ElementId id) {
+        return LabelText::lines(game().scene().element(id).text);
+    };
+    EXPECT_EQ(lines(ElementId::Label1), QStringList({"Press any key to start the game."}));
     pressKey(Qt::Key_Space);
-    const Scene& scene = game().scene();
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelLevel)), QStringList({"Level 1"}));
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelScore)), QStringList({"0pt"}));
-    EXPECT_EQ(LabelText::lines(scene.text(ElementId::LabelHighScore)),
-              QStringList({"190pt", "(best)"}));
+    EXPECT_EQ(lines(ElementId::LabelLevel), QStringList({"Level 1"}));
+    EXPECT_EQ(lines(ElementId::LabelScore), QStringList({"0pt"}));
+    EXPECT_EQ(lines(ElementId::LabelHighScore), QStringList({"190pt", "(best)"}));
 
     // The path is put back as it is, even where it looks like a pattern itself.
-    EXPECT_EQ(errorSentence(FileError::cannotCreate("/home/%1/レベル2/record1.dat").what()),
+    EXPECT_EQ(errorSentence(FileError::cannotCreate("/home/%1/レベル2/record1.dat").text()),
               QStringLiteral("Cannot create the file /home/%1/レベル2/record1.dat."));
 }

@@ -200,6 +200,7 @@ TEST_F(MainWindowShown, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
     EXPECT_FALSE(window().close());
     EXPECT_EQ(caption, QStringLiteral("ズンバリオ"));
     EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_TRUE(text.endsWith(QStringLiteral("。")));
+    EXPECT_EQ(text, QStringLiteral("ファイル %1 を作成できません。")
+                        .arg(m_folder.filePath(QStringLiteral("data/record2.dat"))));
     EXPECT_TRUE(window().isVisible());
 }
