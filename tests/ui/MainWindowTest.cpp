@@ -7,6 +7,7 @@
 #include "WindowTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -202,4 +203,19 @@ TEST_F(MainWindowShown, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_TRUE(text.endsWith(QStringLiteral("。")));
     EXPECT_TRUE(window().isVisible());
+}
+
+// The about box is no question: leaving the game with it open pauses the level, and closing the
+// box afterwards leaves it paused.
+TEST_F(MainWindowShown, LeavingWithTheAboutBoxOpenPausesTheLevelForGood) {
+    startLevel1();
+    whenDialogOpens([](QWidget& about) {
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        about.close();
+    });
+    window().menus().action(MenuItem::N7)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_FALSE(game().state().Playing);
+    EXPECT_TRUE(game().state().ResumePending);
+    EXPECT_FALSE(window().timer().isEnabled());
 }
