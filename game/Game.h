@@ -123,7 +123,7 @@ private:
     // A question stops the clock; a level in play resumes where it stood once it is answered.
     void holdForQuestion();
     void resumeAfterQuestion();
-    // Closing was answered Yes (and saved) or No; always true, the close goes ahead.
+    // Closing was answered Yes, and saved, or No: the answer stands. True: the close goes ahead.
     bool keepCloseAnswer();
     // Another copy of the game may have written the record files since this one read them.
     void takeBetterScoresFromFile();

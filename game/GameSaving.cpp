@@ -245,11 +245,11 @@ bool Game::keepCloseAnswer() {
 void Game::closeWithoutAsking() {
     if (!closeWouldAsk())
         return;
-    // Saved as if the answer were Yes: a level in play is saved as interrupted.
+    // Saved as if the answer were Yes, which then stands as that answer would: a level in play
+    // is saved as interrupted, and waits paused should the session go on.
     if (m_state.Playing)
         pause();
-    if (trySaveGame())
-        keepCloseAnswer();
+    m_closeAnswered = trySaveGame();
 }
 
 void Game::holdForQuestion() {
