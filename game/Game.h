@@ -123,7 +123,11 @@ private:
     void SaveGame();
     bool trySaveGame();
     bool closeWouldAsk() const;
+    // A question stops the clock; a level in play resumes where it stood once it is answered.
+    void holdForQuestion();
     void resumeAfterQuestion();
+    // Closing was answered Yes, and saved, or No: the answer stands. True: the close goes ahead.
+    bool keepCloseAnswer();
     // Another copy of the game may have written the record files since this one read them.
     void takeBetterScoresFromFile();
     bool savedGameFileUnchanged() const;
@@ -145,4 +149,6 @@ private:
     Scene m_scene;
     Random m_random;
     MouseRouter m_mouse;
+    // The last answer to closing still stands: no level was started or resumed since.
+    bool m_closeAnswered = false;
 };

@@ -67,6 +67,8 @@ void Game::startOrResumeLevel() {
     m_platform.setTimerInterval(Rules::PlayInterval);
     m_platform.setTimerEnabled(true);
     s.ResumePending = false;
+    // Play goes on: the game is no longer what closing was last answered about.
+    m_closeAnswered = false;
 }
 
 void Game::showStatusLabels() {

@@ -199,9 +199,7 @@ Game::ClearedGameRecords Game::recordClearedGame() {
 
 void Game::N5Click() {
     GameState& s = m_state;
-    m_platform.setTimerEnabled(false);
-    if (s.Playing)
-        s.ResumePending = true;
+    holdForQuestion();
     // A save that fails is reported and the level goes on as after "No": it never stays frozen
     // with the clock stopped while hits still count.
     if (m_platform.confirm(Texts::SaveQuestion, DialogButtons::YesNoCancel) == Answer::Yes &&
@@ -214,7 +212,7 @@ void Game::N5Click() {
 bool Game::closeWouldAsk() const {
     const GameState& s = m_state;
     return !(s.TitlePhase || m_scene.isVisible(ElementId::ImgTitle1) || s.CelebrationPhase ||
-             s.SavedByMenu);
+             s.SavedByMenu || m_closeAnswered);
 }
 
 bool Game::FormCloseQuery() {
@@ -222,17 +220,15 @@ bool Game::FormCloseQuery() {
     if (!closeWouldAsk())
         return true;
 
-    m_platform.setTimerEnabled(false);
-    if (s.Playing)
-        s.ResumePending = true;
+    holdForQuestion();
     switch (m_platform.confirm(Texts::SaveQuestion, DialogButtons::YesNoCancel)) {
     case Answer::Yes:
         // A failed save keeps the window open and the level running, as after "Cancel".
         if (trySaveGame())
-            return true;
+            return keepCloseAnswer();
         break;
     case Answer::No:
-        return true;
+        return keepCloseAnswer();
     case Answer::Cancel:
         break;
     }
@@ -241,14 +237,30 @@ bool Game::FormCloseQuery() {
     return false;
 }
 
+bool Game::keepCloseAnswer() {
+    // The window closes now; or the desktop session asked, and it may yet go on. The level then
+    // waits paused, not stopped with hits still counting, and the answer stands until play goes
+    // on: closing asks no more, and an end without asking writes nothing over it.
+    if (m_state.Playing)
+        pause();
+    m_closeAnswered = true;
+    return true;
+}
+
 void Game::closeWithoutAsking() {
-    GameState& s = m_state;
     if (!closeWouldAsk())
         return;
+    // Saved as if the answer were Yes, which then stands as that answer would: a level in play
+    // is saved as interrupted, and waits paused should the session go on.
+    if (m_state.Playing)
+        pause();
+    m_closeAnswered = trySaveGame();
+}
+
+void Game::holdForQuestion() {
     m_platform.setTimerEnabled(false);
-    if (s.Playing)
-        s.ResumePending = true;
-    trySaveGame();
+    if (m_state.Playing)
+        m_state.ResumePending = true;
 }
 
 void Game::resumeAfterQuestion() {

@@ -1,11 +1,11 @@
 #include "MainWindow.h"
 
-#include "ErrorNet.h"
 #include "FieldWidget.h"
 #include "FileLocator.h"
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
+#include "HandlerRunner.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "ProgramEnd.h"
@@ -47,6 +47,14 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
+    build(folders);
+    wire();
+    start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build(const FileLocations& folders) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setWindowIcon(m_pictures.windowIcon());
     // The window's own font, which its menus use too: the game's Japanese gothic at 12 px.
@@ -65,12 +73,12 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
     LabelText::fitTranslations(m_game->scene());
+    m_runner = new HandlerRunner(*m_platform, m_game->scene(), *m_field, this);
+    m_end = new ProgramEnd(*m_game, *m_platform, *m_runner, this);
+}
 
+void MainWindow::wire() {
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
-    // The sounds are opened once the first frame is out, which they would only delay.
-    connect(
-        m_field, &FieldWidget::firstPainted, this, [this] { m_platform->openSounds(); },
-        Qt::QueuedConnection);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
@@ -78,53 +86,39 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     connect(m_field, &FieldWidget::mousePressed, this,
             [this](QPoint p, QPoint screen, Qt::MouseButton b) {
                 const QtPlatform::EventPointer pointer(*m_platform, screen);
-                run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
+                m_runner->run([&] { m_game->mousePressed({p.x(), p.y()}, toGame(b)); });
             });
     connect(m_field, &FieldWidget::mouseMoved, this, [this](QPoint p, QPoint screen, bool left) {
         const QtPlatform::EventPointer pointer(*m_platform, screen);
-        run([&] { m_game->mouseMoved({p.x(), p.y()}, left); });
+        m_runner->run([&] { m_game->mouseMoved({p.x(), p.y()}, left); });
     });
-    connect(m_field, &FieldWidget::mouseReleased, this,
-            [this](Qt::MouseButton b) { run([&] { m_game->mouseReleased(toGame(b)); }); });
+    connect(m_field, &FieldWidget::mouseReleased, this, [this](Qt::MouseButton b) {
+        m_runner->run([&] { m_game->mouseReleased(toGame(b)); });
+    });
     connect(m_field, &FieldWidget::mouseLost, this, [this] { m_game->mouseLost(); });
-    m_end = new ProgramEnd(
-        *m_game, *m_platform, [this](const std::function<void()>& handler) { run(handler); },
-        [this] { return m_handlerDepth > 0; }, this);
     // The game is left when none of its windows is active any more: another program's window
     // was activated, the game was minimised, the screen locked. Its own dialogs, menus, about box
     // and help window keep it active. A question under way stands still already, and the level
-    // goes on as its answer says.
+    // goes on as its answer says; the about box is no question and waits in no handler.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive && m_handlerDepth == 0)
-                    run([this] { m_game->playerLeft(); });
+                if (state != Qt::ApplicationActive && !m_runner->underWay())
+                    m_runner->run([this] { m_game->playerLeft(); });
             });
+}
 
-    run([this] { m_game->FormCreate(); });
+void MainWindow::start() {
+    m_runner->run([this] { m_game->FormCreate(); });
     m_field->setFocus();
-    // The title's pictures are decoded while the desktop's fonts may still be read on another
-    // core: laying the window out is the first step that needs them.
-    m_field->preparePictures();
     centreOnDesktop();
 }
 
-MainWindow::~MainWindow() = default;
-
-template <typename Handler> void MainWindow::run(Handler&& handler) {
-    ++m_handlerDepth;
-    runHandler(*m_platform, std::forward<Handler>(handler));
-    --m_handlerDepth;
-    m_field->repaintRects(m_game->scene().takeDirtyRects());
-    if (m_handlerDepth == 0)
-        m_end->handlersFinished();
-}
-
 void MainWindow::tick() {
-    run([this] { m_game->Timer1Timer(); });
+    m_runner->run([this] { m_game->Timer1Timer(); });
 }
 
 void MainWindow::onMenuChosen(MenuItem item) {
-    run([this, item] { m_game->menuChosen(item); });
+    m_runner->run([this, item] { m_game->menuChosen(item); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -157,7 +151,7 @@ void MainWindow::endWithoutAsking() {
 }
 
 void MainWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
-    run([this] { m_game->FormKeyDown(); });
+    m_runner->run([this] { m_game->FormKeyDown(); });
     if (key == Qt::Key_F10 && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier)
         QTimer::singleShot(0, this, &MainWindow::selectMenuBar);
 }

@@ -11,6 +11,7 @@ class FieldWidget;
 class Game;
 class GameMenus;
 class GameTimer;
+class HandlerRunner;
 class ProgramEnd;
 class QtPlatform;
 class QtReachableFolder;
@@ -45,7 +46,12 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    template <typename Handler> void run(Handler&& handler);
+    // The window's parts, the game and the two that run its handlers and its end.
+    void build(const FileLocations& folders);
+    // Every Qt event the game hears, turned into its handler.
+    void wire();
+    // The game starts, and the window takes its place on the desktop.
+    void start();
     void onMenuChosen(MenuItem item);
     void onKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void giveKeysBackToField();
@@ -59,9 +65,8 @@ private:
     GameTimer* m_timer = nullptr;
     std::unique_ptr<QtPlatform> m_platform;
     std::unique_ptr<Game> m_game;
+    HandlerRunner* m_runner = nullptr;
     ProgramEnd* m_end = nullptr;
     // The window stands centred with the frame the window manager put around it.
     bool m_centredWithFrame = false;
-    // Handlers under way: more than none while one of them waits in a dialog.
-    int m_handlerDepth = 0;
 };

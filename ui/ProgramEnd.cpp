@@ -1,29 +1,28 @@
 #include "ProgramEnd.h"
 
 #include "Game.h"
+#include "HandlerRunner.h"
 #include "QtPlatform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QSessionManager>
-#include <utility>
 
-ProgramEnd::ProgramEnd(Game& game, QtPlatform& platform, HandlerRunner run,
-                       HandlerUnderWay underWay, QObject* parent)
-    : QObject(parent), m_game(game), m_platform(platform), m_run(std::move(run)),
-      m_handlerUnderWay(std::move(underWay)) {
+ProgramEnd::ProgramEnd(Game& game, QtPlatform& platform, HandlerRunner& runner, QObject* parent)
+    : QObject(parent), m_game(game), m_platform(platform), m_runner(runner) {
     connect(qApp, &QGuiApplication::commitDataRequest, this, &ProgramEnd::onSessionEnding);
+    connect(&m_runner, &HandlerRunner::allFinished, this, &ProgramEnd::handlersFinished);
 }
 
 bool ProgramEnd::allowsClose(const QCloseEvent& event) {
     // An approval covers the close by which the program ends, which the program makes itself
     // when the session manager or a signal ends it. A close the window system brings is the
     // player's own: after a logout that was cancelled, the player may have played on, and the
-    // question comes back.
+    // game asks again unless its last answer still stands.
     bool canClose = m_closeApproved && !event.spontaneous();
     if (!canClose)
-        m_run([this, &canClose] { canClose = m_game.FormCloseQuery(); });
+        m_runner.run([this, &canClose] { canClose = m_game.FormCloseQuery(); });
     return canClose;
 }
 
@@ -46,7 +45,7 @@ void ProgramEnd::handlersFinished() {
 void ProgramEnd::closeWithoutAsking(bool quit) {
     m_platform.setUnattended(true);
     m_closeApproved = true;
-    if (m_handlerUnderWay()) {
+    if (m_runner.underWay()) {
         // A handler waits in one of its dialogs. The dialog closes as if from its frame, the
         // handler finishes with that answer, and then the game is saved.
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -56,7 +55,7 @@ void ProgramEnd::closeWithoutAsking(bool quit) {
         m_pendingEnd = quit ? PendingEnd::Quit : PendingEnd::Save;
         return;
     }
-    m_run([this] { m_game.closeWithoutAsking(); });
+    m_runner.run([this] { m_game.closeWithoutAsking(); });
     if (quit)
         QApplication::quit();
     else if (!m_quitting)
@@ -71,7 +70,7 @@ void ProgramEnd::onSessionEnding(QSessionManager& manager) {
         return;
     }
     bool canClose = false;
-    m_run([this, &canClose] { canClose = m_game.FormCloseQuery(); });
+    m_runner.run([this, &canClose] { canClose = m_game.FormCloseQuery(); });
     manager.release();
     m_closeApproved = canClose;
     if (!canClose)

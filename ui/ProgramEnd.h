@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class Game;
+class HandlerRunner;
 class QCloseEvent;
 class QSessionManager;
 class QtPlatform;
@@ -14,29 +14,23 @@ class QtPlatform;
 class ProgramEnd : public QObject {
     Q_OBJECT
 public:
-    // Runs a handler of the game as the window runs every handler.
-    using HandlerRunner = std::function<void(const std::function<void()>&)>;
-    // Whether a handler of the game is under way, waiting in one of its dialogs.
-    using HandlerUnderWay = std::function<bool()>;
-
-    ProgramEnd(Game& game, QtPlatform& platform, HandlerRunner run, HandlerUnderWay underWay,
-               QObject* parent);
+    // The game's handlers run through `runner`, as the window runs all of them.
+    ProgramEnd(Game& game, QtPlatform& platform, HandlerRunner& runner, QObject* parent);
 
     // Whether the window may close now; asks the game where the player must be asked.
     bool allowsClose(const QCloseEvent& event);
     // A signal asked the program to end: it ends at once and waits for no answer.
     void endWithoutAsking();
-    // The window's handlers have all finished: an end that waited for them goes ahead.
-    void handlersFinished();
 
 private:
+    // The window's handlers have all finished: an end that waited for them goes ahead.
+    void handlersFinished();
     void onSessionEnding(QSessionManager& manager);
     void closeWithoutAsking(bool quit);
 
     Game& m_game;
     QtPlatform& m_platform;
-    HandlerRunner m_run;
-    HandlerUnderWay m_handlerUnderWay;
+    HandlerRunner& m_runner;
     // The desktop session already had the game's answer to closing, or a signal ends the game:
     // the close by which the program ends does not ask again.
     bool m_closeApproved = false;

@@ -126,7 +126,10 @@ void QtPlatform::showAbout() {
         return;
     if (m_about.isNull())
         m_about = new AboutBox(m_pictures, &m_window);
-    m_about->exec();
+    // Modal, but without an event loop of its own: the about box is no question, and the menu's
+    // handler ends at once, so that the game hears of the player leaving while the box is open.
+    m_about->setModal(true);
+    m_about->show();
 }
 
 Size QtPlatform::textSize(const GameText& text, Font font) const {

@@ -6,12 +6,12 @@
 // Input: an options byte, the length of the high-score file's part, then the high-score file's
 // bytes and the saved-game file's bytes.
 
-#include "ErrorNet.h"
 #include "FakePlatform.h"
 #include "FuzzCheck.h"
 #include "Game.h"
 #include "LittleEndian.h"
 #include "Rules.h"
+#include "RunHandler.h"
 #include "SavedGameRule.h"
 
 #include <algorithm>

@@ -10,6 +10,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* SaveQuestion = "ゲームを保存しますか？\r以前のデータは破棄されます。";
+constexpr const char* PauseMessage = "一時停止中\r\r何かキーを押すと再開します。";
 
 // Level 1 in the strange mode with `hits` hits and `ticks` ticks played.
 void playLevel1(GameHarness& h, int hits, int ticks) {
@@ -185,20 +186,34 @@ TEST(Closing, AsksDuringPlayAPauseAndBetweenLevels) {
     EXPECT_EQ(h.platform.questions.back().buttons, DialogButtons::YesNoCancel);
 }
 
-TEST(Closing, YesSavesTheRunningLevelAsInterruptedAndCloses) {
-    GameHarness h;
-    playLevel1(h, 5, 8);
-    h.platform.answers = {Answer::Yes};
-    EXPECT_TRUE(h.game().FormCloseQuery());
-    EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}));
-}
+// The desktop session that asked may go on after the answer: the level waits paused, and the
+// answer stands until a key resumes it, even against an end without asking.
+TEST(Closing, YesSavesNoDoesNotAndEitherLeavesTheLevelPausedWithTheAnswerStanding) {
+    GameHarness yes;
+    playLevel1(yes, 5, 8);
+    yes.platform.answers = {Answer::Yes};
+    EXPECT_TRUE(yes.game().FormCloseQuery());
+    EXPECT_EQ(yes.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}));
 
-TEST(Closing, NoClosesWithoutSaving) {
-    GameHarness h;
-    playLevel1(h, 5, 8);
-    h.platform.answers = {Answer::No};
-    EXPECT_TRUE(h.game().FormCloseQuery());
-    EXPECT_FALSE(fs::exists(h.dataFile("record2.dat")));
+    GameHarness no;
+    playLevel1(no, 5, 8);
+    no.platform.answers = {Answer::No};
+    EXPECT_TRUE(no.game().FormCloseQuery());
+    no.game().closeWithoutAsking();
+    EXPECT_FALSE(fs::exists(no.dataFile("record2.dat"))) << "a signal after No saves nothing";
+
+    for (GameHarness* h : {&yes, &no}) {
+        EXPECT_FALSE(h->state().Playing);
+        EXPECT_TRUE(h->scene().isVisible(Label1));
+        EXPECT_EQ(h->scene().text(Label1), PauseMessage);
+        EXPECT_TRUE(h->game().FormCloseQuery());
+        EXPECT_EQ(h->platform.questions.size(), 1u) << "closing asks no more";
+        h->key();
+        h->tick();
+        EXPECT_EQ(h->state().Ticks, 9) << "a key resumes the clock where it stood";
+    }
+    no.game().closeWithoutAsking();
+    EXPECT_TRUE(fs::exists(no.dataFile("record2.dat"))) << "once play goes on, it is saved";
 }
 
 TEST(Closing, CancelKeepsTheWindowOpenAndThePhaseAsItWas) {
@@ -234,8 +249,7 @@ TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
     EXPECT_FALSE(h.state().ResumePending);
     EXPECT_TRUE(h.platform.timerEnabled);
     h.key();
-    EXPECT_EQ(h.scene().text(Label1), "一時停止中\r\r何かキーを押すと再開します。")
-        << "a key pauses as usual";
+    EXPECT_EQ(h.scene().text(Label1), PauseMessage) << "a key pauses as usual";
 }
 
 // ---- ending with nobody to ask (a signal, a session end without interaction) ----
@@ -246,6 +260,7 @@ TEST(EndingWithoutAsking, SavesWhatClosingWouldHaveOfferedAsIfTheAnswerWereYes) 
     playing.game().closeWithoutAsking();
     EXPECT_TRUE(playing.platform.questions.empty());
     EXPECT_FALSE(playing.platform.timerEnabled);
+    EXPECT_FALSE(playing.state().Playing) << "paused, should the session go on";
     EXPECT_EQ(playing.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}))
         << "the running level resumes next time";
 

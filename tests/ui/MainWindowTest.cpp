@@ -7,6 +7,7 @@
 #include "WindowTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -116,41 +117,17 @@ TEST_F(MainWindowShown, TimerRunsTheTitleAtTenMillisecondsAndStopsForTheReadyPha
     EXPECT_EQ(window().timer().interval(), 500);
 }
 
-TEST_F(MainWindowShown, PlayTickRepaintsOnlyWhatChanged) {
-    runTitle();
-    pressKey(Qt::Key_Space);
-    ASSERT_TRUE(game().state().Playing);
+// A tick is on screen before the event loop takes the next event, and the second tick of a level
+// only rewrites the clock (the first may still show 60).
+TEST_F(MainWindowShown, ATickRepaintsAtOnceAndOnlyWhatChanged) {
+    startLevel1();
     QTest::qWait(20);
-
-    QRegion painted;
-    {
-        PaintRecorder recorder(window().field());
-        window().tick(); // the clock still reads 60
-        window().tick();
-        QTest::qWait(20);
-        painted = recorder.painted();
-    }
-
-    // The second tick only rewrites the clock.
-    EXPECT_FALSE(painted.isEmpty());
-    EXPECT_TRUE(QRect(40, 16, 33, 33).contains(painted.boundingRect()));
-}
-
-TEST_F(MainWindowShown, ATickIsOnScreenBeforeTheEventLoopTakesTheNextEvent) {
-    runTitle();
-    pressKey(Qt::Key_Space);
+    window().tick();
+    PaintRecorder recorder(window().field());
+    window().tick();
+    EXPECT_TRUE(recorder.painted().intersects(QRect(40, 16, 33, 33)));
     QTest::qWait(20);
-
-    // No event is processed between the ticks and the check: the clock's change was painted by
-    // the tick itself.
-    QRegion painted;
-    {
-        PaintRecorder recorder(window().field());
-        window().tick();
-        window().tick();
-        painted = recorder.painted();
-    }
-    EXPECT_TRUE(painted.intersects(QRect(40, 16, 33, 33)));
+    EXPECT_TRUE(QRect(40, 16, 33, 33).contains(recorder.painted().boundingRect()));
 }
 
 TEST_F(MainWindowShown, ClosingInTheReadyPhaseAsksNothing) {
@@ -203,4 +180,18 @@ TEST_F(MainWindowShown, FailedSaveShowsTheErrorBoxAndKeepsTheWindowOpen) {
     EXPECT_EQ(text, QStringLiteral("ファイル %1 を作成できません。")
                         .arg(m_folder.filePath(QStringLiteral("data/record2.dat"))));
     EXPECT_TRUE(window().isVisible());
+}
+
+// The about box is no question: leaving the game with it open pauses the level, and closing the
+// box afterwards leaves it paused.
+TEST_F(MainWindowShown, LeavingWithTheAboutBoxOpenPausesTheLevelForGood) {
+    startLevel1();
+    whenDialogOpens([](QWidget& about) {
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        about.close();
+    });
+    window().menus().action(MenuItem::N7)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
+    EXPECT_FALSE(game().state().Playing);
+    EXPECT_TRUE(game().state().ResumePending);
 }
