@@ -19,6 +19,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -127,6 +128,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     // until the title settles.
     if (windowTitle().isEmpty())
         clearNativeCaption(*this);
+    // The native window has just been given copies of the icon, which Qt kept in its pixmap
+    // cache as well; the cache's timer would then wake the game three times in its first minute
+    // to empty it again, paused or not. The icon keeps its own pixmaps.
+    QPixmapCache::clear();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
