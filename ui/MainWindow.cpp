@@ -2,7 +2,6 @@
 
 #include "ErrorNet.h"
 #include "FieldWidget.h"
-#include "FileLocator.h"
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
@@ -60,17 +59,13 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_gameFiles = std::make_unique<QtReachableFolder>(folders.appDir);
-    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures,
-                                              *m_gameFiles, soundPluginFile(folders));
+    m_platform =
+        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
     LabelText::fitTranslations(m_game->scene());
 
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
-    // The sounds are opened once the first frame is out, which they would only delay.
-    connect(
-        m_field, &FieldWidget::firstPainted, this, [this] { m_platform->openSounds(); },
-        Qt::QueuedConnection);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
@@ -102,9 +97,6 @@ MainWindow::MainWindow(const FileLocations& folders, QWidget* parent)
 
     run([this] { m_game->FormCreate(); });
     m_field->setFocus();
-    // The title's pictures are decoded while the desktop's fonts may still be read on another
-    // core: laying the window out is the first step that needs them.
-    m_field->preparePictures();
     centreOnDesktop();
 }
 
