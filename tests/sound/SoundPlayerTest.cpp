@@ -7,6 +7,7 @@
 #include "PortableCopy.h"
 #include "SoundServer.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>
