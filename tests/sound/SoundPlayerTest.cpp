@@ -1,6 +1,5 @@
 // The sound player in this process, against a server that stops answering: asking for a sound
-// never waits for the server, nor does ending the player. The mixer lists it by the name the
-// player reads in the window's title.
+// never waits for the server, nor does ending the player. Its name follows the player's language.
 
 #include "SoundPlayer.h"
 
