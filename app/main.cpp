@@ -2,7 +2,6 @@
 #include "EndSignals.h"
 #include "FileLocator.h"
 #include "Files.h"
-#include "FontLoading.h"
 #include "GameLanguage.h"
 #include "MainWindow.h"
 #include "StartEnvironment.h"
@@ -14,7 +13,6 @@ int main(int argc, char* argv[]) {
     StartEnvironment environment;
     QApplication app(argc, argv);
     environment.restore();
-    const FontLoading fonts;
     // The language is chosen from the player's own environment, before any text is shown.
     GameLanguage::install();
     // The application's own name, shown by the desktop beside the window. It is not a display

@@ -57,11 +57,3 @@ FileLocations locateFiles(const std::string& programDir, const std::string& user
 FileLocations locateFiles() {
     return locateFiles(programFolder(), userDataFolder());
 }
-
-std::string soundPluginFile(const FileLocations& files) {
-    constexpr const char* Plugin = "zunbario-sound.so";
-    if (!files.makeRecordDir)
-        return files.appDir + Plugin;
-    // Installed, the game's files lie in PREFIX/share/zunbario/.
-    return parentOf(parentOf(files.appDir)) + "lib/games/zunbario/" + Plugin;
-}

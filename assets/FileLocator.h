@@ -23,7 +23,3 @@ FileLocations locateFiles(const std::string& programDir, const std::string& user
 
 // The folders for the running program and the player running it.
 FileLocations locateFiles();
-
-// The sound plugin for the game's files in `files`: beside the program in a folder of its own,
-// in PREFIX/lib/games/zunbario/ once installed.
-std::string soundPluginFile(const FileLocations& files);

@@ -1,8 +1,5 @@
 #include "SoundPlayer.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <array>
 #include <cstddef>
 
 namespace {
@@ -15,36 +12,20 @@ constexpr std::array<const char*, SoundCount> SoundFiles{
     "data/fanfare5.wav", // the last level cleared: the game is won
 };
 
-QLatin1String fileOf(SoundId sound) {
-    return QLatin1String(SoundFiles.at(static_cast<std::size_t>(sound)));
-}
-
-// One name for one file, however the path to it is spelled.
-QString fileKey(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
 } // namespace
 
 SoundPlayer::SoundPlayer(const QString& folder) : m_folder(folder) {
-    for (const char* file : SoundFiles)
-        soundOf(m_folder + QLatin1String(file));
+    for (int i = 0; i < SoundCount; ++i)
+        soundOf(static_cast<SoundId>(i));
 }
 
 void SoundPlayer::play(SoundId sound) {
-    play(m_folder + fileOf(sound));
+    m_stream.play(soundOf(sound));
 }
 
-void SoundPlayer::play(const QString& path) {
-    m_stream.play(soundOf(path));
-}
-
-SoundSamples SoundPlayer::soundOf(const QString& path) {
-    const QString key = fileKey(path);
-    if (const auto found = m_sounds.find(key); found != m_sounds.end())
-        return found->second;
-    SoundSamples sound = readSoundFile(key, SoundStream::Rate);
-    if (sound)
-        m_sounds.emplace(key, sound);
-    return sound;
+SoundSamples SoundPlayer::soundOf(SoundId sound) {
+    const auto i = static_cast<std::size_t>(sound);
+    if (!m_sounds.at(i))
+        m_sounds[i] = readSoundFile(m_folder + QLatin1String(SoundFiles[i]), SoundStream::Rate);
+    return m_sounds[i];
 }

@@ -1,31 +1,29 @@
 #pragma once
 
+#include "Platform.h"
 #include "SoundFile.h"
-#include "SoundOutput.h"
 #include "SoundStream.h"
 
 #include <QString>
-#include <map>
+#include <array>
 
-// Plays sound files one at a time: play() returns at once and a new sound cuts off the one still
-// playing. A missing or unreadable file plays nothing, with no beep, and still silences the sound
-// before it; so does a desktop without a sound server.
-class SoundPlayer : public SoundOutput {
+// Plays the game's sounds one at a time: play() returns at once and a new sound cuts off the one
+// still playing. A missing or unreadable file plays nothing, with no beep, and still silences the
+// sound before it; so does a desktop without a sound server.
+class SoundPlayer {
 public:
     // `folder` holds the game's files, with a trailing separator: the game's own sounds are read
     // from there at once, so that even the first hit sounds on time.
     explicit SoundPlayer(const QString& folder);
 
-    // One of the game's own sounds, from its file in the folder.
-    void play(SoundId sound) override;
-    void play(const QString& path);
+    void play(SoundId sound);
 
 private:
-    // The sound of a file, read once and kept; nullptr while the file cannot be read, so a file
-    // that appears later is still found.
-    SoundSamples soundOf(const QString& path);
+    // The sound, read once and kept; nullptr while its file cannot be read, so a file that
+    // appears later is still found.
+    SoundSamples soundOf(SoundId sound);
 
     QString m_folder;
-    std::map<QString, SoundSamples> m_sounds; // by clean absolute path
+    std::array<SoundSamples, SoundCount> m_sounds;
     SoundStream m_stream;
 };

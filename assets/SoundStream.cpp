@@ -3,6 +3,7 @@
 #include "Files.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -31,7 +32,9 @@ std::chrono::microseconds lengthOf(const SoundSamples& sound) {
 
 } // namespace
 
-SoundStream::SoundStream() : m_loop(pa_threaded_mainloop_new()) {
+SoundStream::SoundStream()
+    : m_name(QCoreApplication::translate("Texts", Texts::Caption).toStdString()),
+      m_loop(pa_threaded_mainloop_new()) {
     if (!m_loop)
         return;
     pa_threaded_mainloop_set_name(m_loop, "zunbario-sound");
@@ -84,10 +87,10 @@ void SoundStream::connect() {
     if (m_context)
         return;
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, Texts::Caption);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, m_name.c_str());
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, Files::DesktopId);
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Files::DesktopId);
-    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), Texts::Caption,
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), m_name.c_str(),
                                              properties);
     pa_proplist_free(properties);
     if (!m_context)
@@ -132,7 +135,7 @@ void SoundStream::openStream() {
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Files::DesktopId);
-    m_stream = pa_stream_new_with_proplist(m_context, Texts::Caption, &Format, nullptr, properties);
+    m_stream = pa_stream_new_with_proplist(m_context, m_name.c_str(), &Format, nullptr, properties);
     pa_proplist_free(properties);
     if (!m_stream)
         return;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 struct pa_context;
 struct pa_server_info;
@@ -43,6 +44,8 @@ private:
     void retryLater();
     void forget();
 
+    // The game's name in the mixer, as the player reads it in the window's title.
+    const std::string m_name;
     pa_threaded_mainloop* m_loop = nullptr;
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;

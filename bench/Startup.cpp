@@ -1,12 +1,16 @@
 // Figure 6, start-up and peak memory of the real program against a window with a Japanese label
-// (Baseline.cpp). Start-up is the time from spawning the process to the field's first frame on
-// screen (ProgramProbe.cpp), median of 7; the two programs take turns, so a busy moment of the
-// machine falls on both alike. Peak memory is the peak resident memory of zunbario itself,
-// unchanged, through its whole title, from wait4.
+// (Baseline.cpp), both under an X server, where players run the game: Qt's offscreen platform
+// makes no X connection and would reward work that only helps there. The figure starts a virtual
+// X server of its own, whatever platform the rest of the bench uses.
+// Start-up is the time from spawning the process to the field's first frame on screen
+// (ProgramProbe.cpp), median of 7; the two programs take turns, so a busy moment of the machine
+// falls on both alike. Peak memory is the peak resident memory of zunbario itself, unchanged,
+// through its whole title, from wait4.
 
 #include "Figure.h"
 #include "Measures.h"
 #include "PortableCopy.h"
+#include "X11Session.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,6 +25,10 @@ constexpr int WholeTitleMs = 4500;
 } // namespace
 
 TEST(Startup, FirstFrameAndPeakMemoryAgainstALabelWindow) {
+    // The children inherit the display and the platform; this program keeps the one it has.
+    QProcess server;
+    ASSERT_TRUE(X11Session::start(server)) << "Xvfb could not be started";
+    qputenv("QT_QPA_PLATFORM", "xcb");
     QTemporaryDir folder;
     ASSERT_TRUE(copyPortableGame(
         folder.path(), {QStringLiteral(ZUNBARIO_PROBE), QStringLiteral(ZUNBARIO_PROGRAM)}));
@@ -50,8 +58,8 @@ TEST(Startup, FirstFrameAndPeakMemoryAgainstALabelWindow) {
     const double startRatio = median(gameStart) / median(labelStart);
     const double memoryRatio = gamePeak / median(labelPeak);
     printRow({"6 Start-up and\npeak memory",
-              "process start to first\npainted frame, and peak\nresident memory: each\nwithin "
-              "1.3 x baseline",
+              "process start to first\npainted frame, and peak\nresident memory, under\nXvfb: "
+              "each within\n1.3 x baseline",
               "first frame " + fixed(median(gameStart), 1) + " ms (median of 7), " +
                   fixed(startRatio, 2) + " x\n  (application made at " +
                   fixed(median(gameMade), 1) + " ms)\npeak " + megabytes(gamePeak) +
@@ -61,4 +69,6 @@ TEST(Startup, FirstFrameAndPeakMemoryAgainstALabelWindow) {
                   " ms (application made at " + fixed(median(labelMade), 1) + " ms),\n  peak " +
                   megabytes(median(labelPeak)),
               startRatio <= Ratio && memoryRatio <= Ratio});
+    server.terminate();
+    server.waitForFinished(5000);
 }

@@ -3,7 +3,8 @@
 #   bench/run.sh [BUILD] [--full] [more ctest options, such as -R PlayClock]
 # Each figure is a test labelled perf, measured in the file named under it in the table. They run
 # one at a time; each prints its row, gathered here. BENCH_PLATFORM=xvfb measures under a virtual
-# X server instead of Qt's offscreen platform; --full waits for a whole level of 500 ms ticks.
+# X server instead of Qt's offscreen platform (start-up, row 6, is always measured under one of
+# its own); --full waits for a whole level of 500 ms ticks.
 set -eu
 
 build=${1:-build}

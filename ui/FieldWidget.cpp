@@ -103,17 +103,6 @@ void FieldWidget::paintEvent(QPaintEvent* event) {
                 paintElement(painter, element);
         }
     }
-    if (!m_painted) {
-        m_painted = true;
-        emit firstPainted();
-    }
-}
-
-void FieldWidget::preparePictures() const {
-    for (const Element& element : m_scene->elements()) {
-        if (element.visible && element.kind == ElementKind::Picture)
-            pixmapOf(element);
-    }
 }
 
 const QPixmap& FieldWidget::pixmapOf(const Element& element) const {

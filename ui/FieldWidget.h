@@ -22,8 +22,6 @@ public:
     void setScene(const Scene& scene) { m_scene = &scene; }
     // Repaints only the rectangles that changed, before returning.
     void repaintRects(const std::vector<Rect>& rects);
-    // Decodes the pictures of the elements shown now, ahead of the paint that needs them.
-    void preparePictures() const;
 
 signals:
     void keyPressed(int key, Qt::KeyboardModifiers modifiers);
@@ -32,8 +30,6 @@ signals:
     void mouseReleased(Qt::MouseButton button);
     // A dialog, a menu or another window took the mouse: a held button's release will go there.
     void mouseLost();
-    // The field was painted for the first time: the window is on screen.
-    void firstPainted();
 
 protected:
     bool event(QEvent* event) override;
@@ -57,7 +53,6 @@ private:
 
     const Pictures& m_pictures;
     const Scene* m_scene = nullptr;
-    bool m_painted = false;
     mutable std::map<Picture, QPixmap> m_stretched;
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.

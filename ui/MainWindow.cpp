@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "FieldWidget.h"
-#include "FileLocator.h"
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
@@ -69,8 +68,8 @@ void MainWindow::build(const FileLocations& folders) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_gameFiles = std::make_unique<QtReachableFolder>(folders.appDir);
-    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures,
-                                              *m_gameFiles, soundPluginFile(folders));
+    m_platform =
+        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
     LabelText::fitTranslations(m_game->scene());

@@ -13,7 +13,6 @@
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "QtReachableFolder.h"
-#include "SoundLoading.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -21,10 +20,9 @@
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures, const QtReachableFolder& gameFiles,
-                       std::string soundPlugin)
+                       const Pictures& pictures, const QtReachableFolder& gameFiles)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
-      m_soundPlugin(std::move(soundPlugin)), m_pictures(pictures) {}
+      m_sounds(gameFiles.forQt()), m_pictures(pictures) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -100,14 +98,8 @@ void QtPlatform::reportError(const GameText& message) {
     showErrorBox(message, &m_window);
 }
 
-void QtPlatform::openSounds() {
-    if (!m_sounds)
-        m_sounds = loadSoundPlugin(m_soundPlugin, m_gameFiles.forQt());
-}
-
 void QtPlatform::playSound(SoundId sound) {
-    openSounds();
-    m_sounds->play(sound);
+    m_sounds.play(sound);
 }
 
 void QtPlatform::openHelp(const std::string& path, int context) {

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "Platform.h"
-#include "SoundOutput.h"
+#include "SoundPlayer.h"
 
 #include <QCursor>
 #include <QPointer>
 #include <array>
-#include <memory>
 #include <optional>
-#include <string>
 
 class AboutBox;
 class FieldWidget;
@@ -22,11 +20,9 @@ class QtReachableFolder;
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
-    // The game's cursors, sounds and help are read from `gameFiles`; the sounds are played by
-    // the sound plugin `soundPlugin`.
+    // The game's cursors, sounds and help are read from `gameFiles`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures, const QtReachableFolder& gameFiles,
-               std::string soundPlugin);
+               const Pictures& pictures, const QtReachableFolder& gameFiles);
     ~QtPlatform() override;
 
     // While a mouse event is handled, the pointer is where that event puts it, in screen
@@ -49,11 +45,6 @@ public:
     // answer a closed dialog gives (Cancel, or No where there is no Cancel) and an error goes
     // to standard error.
     void setUnattended(bool unattended) { m_unattended = unattended; }
-
-    // Loads the sound plugin and reads the game's sounds, once: the window asks for it as soon
-    // as it is on screen, so that even the first hit sounds on time; a sound asked for sooner
-    // opens them itself.
-    void openSounds();
 
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
@@ -82,8 +73,9 @@ private:
     GameTimer& m_timer;
     GameMenus& m_menus;
     const QtReachableFolder& m_gameFiles;
-    std::string m_soundPlugin;
-    std::unique_ptr<SoundOutput> m_sounds;
+    // Made with the window: reading the four sounds takes well under a millisecond, and the
+    // server is reached on the sound library's own thread.
+    SoundPlayer m_sounds;
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, CursorCount> m_cursors;

@@ -35,7 +35,6 @@ protected:
         fs::create_directories(fs::path(m_folder) / "data");
         fs::copy_file(ZUNBARIO_PROGRAM, m_folder + "zunbario");
         fs::copy_file(from / "Zintok.html", m_folder + "Zintok.html");
-        fs::copy_file(from / "zunbario-sound.so", m_folder + "zunbario-sound.so");
         for (const auto& entry : fs::directory_iterator(from / "data")) {
             const std::string ext = entry.path().extension().string();
             if (ext == ".cur" || ext == ".wav")

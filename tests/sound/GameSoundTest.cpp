@@ -4,7 +4,6 @@
 
 #include "GameSound.h"
 
-#include <QFile>
 #include <cstdio>
 
 namespace {
@@ -187,15 +186,6 @@ protected:
         : GameWithSound({0, 0, 1, 0, 0, 0, 110, 0}, SoundServer::Kind::PulseAudio, false) {}
 };
 
-// A folder the player copied without the sound plugin beside the program.
-class SoundWithoutPlugin : public SoundWithoutServer {
-protected:
-    void prepareFolder() override {
-        SoundWithoutServer::prepareFolder();
-        QFile::remove(m_folder.filePath(QStringLiteral("zunbario-sound.so")));
-    }
-};
-
 } // namespace
 
 TEST_F(SoundWithoutServer, TheGamePlaysAndQuitsNormallyPrintingAtMostOneLine) {
@@ -209,16 +199,4 @@ TEST_F(SoundWithoutServer, TheGamePlaysAndQuitsNormallyPrintingAtMostOneLine) {
     EXPECT_TRUE(exitedCleanly());
     const QString printed = QString::fromLocal8Bit(m_program.readAllStandardError()).trimmed();
     EXPECT_LE(printed.count(QLatin1Char('\n')), 0) << printed.toStdString();
-}
-
-TEST_F(SoundWithoutPlugin, TheGamePlaysSilentlyAndSaysWhy) {
-    resumeSavedGame();
-    pressMonsters(3);
-    ASSERT_TRUE(waitForLevelEnd(isBlue)) << "the level did not end in a game over";
-    m_program.terminate();
-    EXPECT_TRUE(exitedCleanly());
-    const QString printed = QString::fromLocal8Bit(m_program.readAllStandardError());
-    EXPECT_TRUE(printed.contains(QStringLiteral("without sound")) &&
-                printed.contains(QStringLiteral("zunbario-sound.so")))
-        << printed.toStdString();
 }

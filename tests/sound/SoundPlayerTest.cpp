@@ -1,14 +1,16 @@
 // The sound player in this process, against a server that stops answering: asking for a sound
-// never waits for the server, nor does ending the player.
+// never waits for the server, nor does ending the player. Its name follows the player's language.
 
 #include "SoundPlayer.h"
 
 #include "PortableCopy.h"
 #include "SoundServer.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,11 +26,14 @@ protected:
         m_server.connectThisProcess();
     }
 
-    bool gameStreamListed() {
+    // Whether the game's stream is listed, as the application and the stream both named `name`.
+    bool gameStreamListed(const QString& name = QStringLiteral("ズンバリオ")) {
         const QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {
-            if (m_server.pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")})
-                    .contains(QStringLiteral("ズンバリオ")))
+            const QString listing =
+                m_server.pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")});
+            if (listing.contains(QStringLiteral("application.name = \"%1\"").arg(name)) &&
+                listing.contains(QStringLiteral("media.name = \"%1\"").arg(name)))
                 return true;
             QThread::msleep(20);
         }
@@ -41,7 +46,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             QElapsedTimer call;
             call.start();
-            player.play(m_folder + QStringLiteral("data/sound2.wav"));
+            player.play(SoundId::Hit);
             longest = std::max(longest, call.elapsed());
             QThread::msleep(5);
         }
@@ -80,6 +85,15 @@ TEST_P(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNo
     player.reset();
     EXPECT_LT(ending.elapsed(), NeverWaitedMs);
     m_server.thaw();
+}
+
+TEST_P(SoundPlayerOnHeldServer, IsNamedInThePlayersLanguage) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/translations/zunbario_en")));
+    QCoreApplication::installTranslator(&english);
+    const SoundPlayer player(m_folder);
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_TRUE(gameStreamListed(QStringLiteral("Zunbario")));
 }
 
 INSTANTIATE_TEST_SUITE_P(, SoundPlayerOnHeldServer, EachSoundServer, soundServerName);

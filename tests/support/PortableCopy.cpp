@@ -26,9 +26,6 @@ bool copyPortableGame(const QString& to, const QStringList& programs, const QStr
         copied =
             QFile::copy(data.filePath(name), target.filePath(QStringLiteral("data/") + name)) &&
             copied;
-    // The sound plugin lies beside the program; without it the game has no sound.
-    const QString plugin = QDir(from).filePath(QStringLiteral("zunbario-sound.so"));
-    copied = QFile::copy(plugin, target.filePath(QStringLiteral("zunbario-sound.so"))) && copied;
     // Only the help window opens the help files, so they may be missing.
     for (const QString& name : QDir(from).entryList({QStringLiteral("Zintok*.html")}, QDir::Files))
         QFile::copy(QDir(from).filePath(name), target.filePath(name));
