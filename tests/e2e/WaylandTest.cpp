@@ -2,7 +2,7 @@
 // without QT_QPA_PLATFORM. It must come up through Xwayland, where it can centre itself and read
 // the pointer on the screen, and be played with real input arriving through the compositor.
 
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
 #include "WestonSession.h"
 
 #include <QProcessEnvironment>
