@@ -100,10 +100,6 @@ std::string describe(const std::vector<Listening::Heard>& heard,
     return text.str();
 }
 
-bool isBlue(QRgb c) {
-    return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
-}
-
 // The index of the game's one sink-input, with its name, icon and role; -1 unless there is
 // exactly one such.
 int theGameStream(const QString& listing) {

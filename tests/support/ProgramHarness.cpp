@@ -1,5 +1,6 @@
 #include "ProgramHarness.h"
 
+#include "TempFolder.h"
 #include "TestFiles.h"
 
 #include <QDir>

@@ -24,6 +24,10 @@ inline bool isYellow(QRgb c) {
 inline bool isRed(QRgb c) {
     return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
 }
+// The colour of the game-over message.
+inline bool isBlue(QRgb c) {
+    return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
+}
 
 // Pixels of the rectangle (field coordinates) for which `test` holds.
 int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb));
