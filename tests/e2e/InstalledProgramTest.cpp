@@ -57,9 +57,9 @@ TEST_F(InstalledProgram, ReadsItsFilesFromShareAndKeepsTheSavedGameInThePlayersD
 
     ASSERT_NO_FATAL_FAILURE(start(usr(QStringLiteral("games/zunbario"))));
     // The menu entry's StartupWMClass names the window's class.
-    const QString wmClass = X11Session::run(
-        QStringLiteral("xprop"),
-        {QStringLiteral("-id"), QString::number(m_window), QStringLiteral("WM_CLASS")});
+    const QString wmClass =
+        X11Session::run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(m_window),
+                                                  QStringLiteral("WM_CLASS")});
     EXPECT_TRUE(wmClass.contains(QStringLiteral("\"zunbario\""))) << wmClass.toStdString();
     ASSERT_TRUE(waitForReadyPhase());
     // The cursors at window creation, the sounds once the window is on screen.

@@ -27,8 +27,7 @@ protected:
             env.insert(setting.section(QLatin1Char('='), 0, 0),
                        setting.section(QLatin1Char('='), 1));
         m_program.setProcessEnvironment(env);
-        ASSERT_NO_FATAL_FAILURE(
-            start(m_folder.filePath(QStringLiteral("zunbario")), {}, caption));
+        ASSERT_NO_FATAL_FAILURE(start(m_folder.filePath(QStringLiteral("zunbario")), {}, caption));
     }
 };
 
@@ -43,7 +42,7 @@ TEST_F(ProgramLanguage, IsEnglishForAGermanDesktopAndJapaneseForAJapaneseOneOrNo
         startIn({QStringLiteral("LANG=ja_JP.UTF-8")}, QStringLiteral("ズンバリオ")));
     // In the C locale LANGUAGE counts for nothing, as in every gettext program.
     ASSERT_NO_FATAL_FAILURE(startIn({QStringLiteral("LANG=C"), QStringLiteral("LANGUAGE=en")},
-                                  QStringLiteral("ズンバリオ")));
+                                    QStringLiteral("ズンバリオ")));
 }
 
 TEST_F(ProgramLanguage, InEnglishAsksItsQuestionsAndShowsItsHelpInEnglish) {
@@ -60,8 +59,7 @@ TEST_F(ProgramLanguage, InEnglishAsksItsQuestionsAndShowsItsHelpInEnglish) {
     X11Session::screenshot().save(QStringLiteral(SCREENSHOT_FOLDER "/english-question.png"));
     X11Session::typeKeys(*question, QStringLiteral("alt+y"));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo::exists(dataFile(QStringLiteral("record2.dat"))); },
-        Patience));
+        [&] { return QFileInfo::exists(dataFile(QStringLiteral("record2.dat"))); }, Patience));
 
     // The help window shows the English page.
     const std::string folder = QFile::encodeName(m_folder.path()).toStdString();

@@ -14,7 +14,9 @@ constexpr Words Saved{0x11223344, -5, 2, 45, 30, 1, 40, 0};
 
 class ProgramWithSavedGame : public ProgramHarness {
 protected:
-    void prepareFolder() override { writeRecordWords(dataFile(QStringLiteral("record2.dat")), Saved); }
+    void prepareFolder() override {
+        writeRecordWords(dataFile(QStringLiteral("record2.dat")), Saved);
+    }
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "RecordFile.h"
 
-#include "FileError.h"
 #include "CoreHarness.h"
+#include "FileError.h"
 #include "Records.h"
 
 #include <algorithm>

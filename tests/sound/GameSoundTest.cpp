@@ -43,7 +43,8 @@ protected:
         QProcessEnvironment environment = m_server.clientEnvironment();
         if (!m_withServer)
             environment.insert(QStringLiteral("PULSE_SERVER"),
-                               QStringLiteral("unix:") + m_nowhere.filePath(QStringLiteral("native")));
+                               QStringLiteral("unix:") +
+                                   m_nowhere.filePath(QStringLiteral("native")));
         m_program.setProcessEnvironment(environment);
     }
 

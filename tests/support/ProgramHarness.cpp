@@ -11,10 +11,6 @@
 
 namespace {
 
-bool isEyeBlue(QRgb c) {
-    return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 190;
-}
-
 // The monsters' blue eyes on the field, as screen points, one per monster.
 std::vector<QPoint> monsterEyes(const QImage& screen, QPoint field) {
     // The level label is blue too: its letters are no eye.

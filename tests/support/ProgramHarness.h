@@ -29,6 +29,11 @@ inline bool isBlue(QRgb c) {
     return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
 }
 
+// The monsters' eyes.
+inline bool isEyeBlue(QRgb c) {
+    return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 190;
+}
+
 // Pixels of the rectangle (field coordinates) for which `test` holds.
 int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb));
 
