@@ -150,7 +150,7 @@ void BenchWindow::prepareFolder() {
 }
 
 void BenchWindow::SetUp() {
-    WindowTest::SetUp();
+    WindowHarness::SetUp();
     settle(300);
 }
 

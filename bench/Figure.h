@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Element.h"
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QStringList>
 #include <map>
@@ -50,7 +50,7 @@ Reports runChild(const QString& program, const QStringList& arguments = {},
 
 // The real main window over a player's folder with the build's cursors, sounds and help file.
 // Like every window test it gets no tick of its real timer until a figure hands the timer back.
-class BenchWindow : public WindowTest {
+class BenchWindow : public WindowHarness {
 protected:
     void prepareFolder() override;
     void SetUp() override;

@@ -3,7 +3,7 @@
 // and a game clear cancels only a saved game the copy knows.
 
 #include "ChildProcess.h"
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <cerrno>
 #include <csignal>
@@ -20,12 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A copy of the game running a script of commands (see GameCopy.cpp), with a pipe to let it on
+// A copy of the game running a script of commands (see CoreScript.cpp), with a pipe to let it on
 // past each "wait" and one to read its reports.
-class GameCopy {
+class Copy {
 public:
-    GameCopy(const fs::path& folder, std::vector<std::string> commands) {
-        std::vector<std::string> args{GAME_COPY, folder.string()};
+    Copy(const fs::path& folder, std::vector<std::string> commands) {
+        std::vector<std::string> args{CORE_SCRIPT, folder.string()};
         args.insert(args.end(), commands.begin(), commands.end());
         int input[2];
         int output[2];
@@ -40,7 +40,7 @@ public:
         if (m_pid < 0 || m_reports == nullptr)
             throw std::runtime_error("no process");
     }
-    ~GameCopy() {
+    ~Copy() {
         if (m_pid > 0) {
             ::kill(m_pid, SIGKILL);
             finish();
@@ -48,8 +48,8 @@ public:
         ::close(m_input);
         std::fclose(m_reports);
     }
-    GameCopy(const GameCopy&) = delete;
-    GameCopy& operator=(const GameCopy&) = delete;
+    Copy(const Copy&) = delete;
+    Copy& operator=(const Copy&) = delete;
 
     // The report of the next command; "" when the copy ended first.
     std::string nextReport() {
@@ -85,14 +85,14 @@ private:
 // The folder the two copies share, laid out as a player's folder.
 class TwoCopies : public ::testing::Test {
 protected:
-    GameHarness folder; // only its fresh folder and file helpers are used
+    CoreHarness folder; // only its fresh folder and file helpers are used
 };
 
 } // namespace
 
 TEST_F(TwoCopies, ALaterLowerScoreInTheSameModeKeepsTheOtherCopysBest) {
-    GameCopy a(folder.folder(), {"title-no", "wait", "clear-500"});
-    GameCopy b(folder.folder(), {"title-no", "wait", "clear-300"});
+    Copy a(folder.folder(), {"title-no", "wait", "clear-500"});
+    Copy b(folder.folder(), {"title-no", "wait", "clear-300"});
     // Both have read the high scores before either clears the game.
     EXPECT_EQ(a.nextReport(), "title-no high 320 190 190 record 0 errors 0");
     EXPECT_EQ(b.nextReport(), "title-no high 320 190 190 record 0 errors 0");
@@ -107,8 +107,8 @@ TEST_F(TwoCopies, ALaterLowerScoreInTheSameModeKeepsTheOtherCopysBest) {
 }
 
 TEST_F(TwoCopies, RecordsInDifferentModesAreBothKept) {
-    GameCopy a(folder.folder(), {"title-no", "mode-0", "wait", "clear-400"});
-    GameCopy b(folder.folder(), {"title-no", "wait", "clear-300"});
+    Copy a(folder.folder(), {"title-no", "mode-0", "wait", "clear-400"});
+    Copy b(folder.folder(), {"title-no", "wait", "clear-300"});
     a.nextReport();
     a.nextReport();
     b.nextReport();
@@ -126,10 +126,10 @@ TEST_F(TwoCopies, RecordsInDifferentModesAreBothKept) {
 TEST_F(TwoCopies, AGameClearLeavesASavedGameTheOtherCopyWroteSince) {
     const std::vector<unsigned char> first = words({0, 0, 2, 50, 30, 1, 17, 0});
     folder.writeFile("record2.dat", first);
-    GameCopy a(folder.folder(), {"title-no", "wait", "clear-200"});
+    Copy a(folder.folder(), {"title-no", "wait", "clear-200"});
     EXPECT_EQ(a.nextReport(), "title-no high 320 190 190 record 0 errors 0");
     // The other copy takes the saved game, plays level 3 and saves between levels.
-    GameCopy b(folder.folder(), {"title-yes", "level-90", "save"});
+    Copy b(folder.folder(), {"title-yes", "level-90", "save"});
     ASSERT_TRUE(b.finish());
     const std::vector<unsigned char> others = folder.readFile("record2.dat");
     ASSERT_NE(others, first);
@@ -144,8 +144,8 @@ TEST_F(TwoCopies, AGameClearLeavesASavedGameTheOtherCopyWroteSince) {
 // The same copy alone still cancels the saved game it read, as it always did.
 TEST_F(TwoCopies, AGameClearStillCancelsTheSavedGameItRead) {
     folder.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
-    GameCopy a(folder.folder(), {"title-no", "wait", "clear-200"});
-    GameCopy b(folder.folder(), {"title-no"});
+    Copy a(folder.folder(), {"title-no", "wait", "clear-200"});
+    Copy b(folder.folder(), {"title-no"});
     ASSERT_TRUE(b.finish()) << "a copy that only read the file changes nothing";
     a.nextReport();
     a.proceed();
@@ -158,14 +158,14 @@ TEST_F(TwoCopies, AGameClearStillCancelsTheSavedGameItRead) {
 TEST_F(TwoCopies, GameClearsAtTheSameTimeLoseNoRecord) {
     constexpr int Clears = 150;
     const std::string count = std::to_string(Clears);
-    GameCopy a(folder.folder(), {"title-no", "wait", "clears-1000-" + count});
-    GameCopy b(folder.folder(), {"title-no", "mode-2", "wait", "clears-2000-" + count});
+    Copy a(folder.folder(), {"title-no", "wait", "clears-1000-" + count});
+    Copy b(folder.folder(), {"title-no", "mode-2", "wait", "clears-2000-" + count});
     a.nextReport();
     b.nextReport();
     b.nextReport();
     a.proceed();
     b.proceed();
-    for (GameCopy* copy : {&a, &b}) {
+    for (Copy* copy : {&a, &b}) {
         const std::string report = copy->nextReport();
         EXPECT_TRUE(report.ends_with("record 1 errors 0")) << report;
         ASSERT_TRUE(copy->finish());

@@ -3,7 +3,7 @@
 // process of the test's own, holds the player's folder.
 
 #include "ChildProcess.h"
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <cerrno>
 #include <chrono>
@@ -101,11 +101,10 @@ TEST(GameOnFatFilesystem, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
         fs::remove(stick.mount() / "probe");
     }
 
-    GameHarness h{stick.mount()};
+    CoreHarness h{stick.mount()};
     h.runTitle();
     h.playLevelTo(30);
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
     EXPECT_TRUE(h.platform.errors.empty()) << h.platform.errors.front();
     EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 30, 0, 1, 120, 1}));
 

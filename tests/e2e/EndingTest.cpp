@@ -1,8 +1,7 @@
 // TERM, HUP and INT end the real program at once, without a question: a game that closing would
 // have offered to save is saved as if the answer were Yes, and nothing is written otherwise.
 
-#include "ProgramFixture.h"
-#include "TestFiles.h"
+#include "ProgramHarness.h"
 
 #include <QElapsedTimer>
 #include <array>
@@ -13,23 +12,20 @@ namespace {
 
 using Words = std::array<qint32, 8>;
 
-class ProgramEnding : public Program {
+class ProgramEnding : public ProgramHarness {
 protected:
     // Starts level 1 and waits until its clock has moved on from 60: a busy machine may be slow
     // to give the first ticks.
     void startPlaying() {
         ASSERT_TRUE(waitForReadyPhase());
-        X11Session::typeKeys(m_window, QStringLiteral("space"));
+        ASSERT_TRUE(startLevel());
         const QRect clock(40, 16, 33, 33);
-        const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return count(X11Session::screenshot(), clock, red) > 20; }, Patience));
         const QRect onScreen = clock.translated(m_field);
         const QImage sixty = X11Session::screenshot().copy(onScreen);
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 const QImage now = X11Session::screenshot().copy(onScreen);
-                return now != sixty && count(X11Session::screenshot(), clock, red) > 20;
+                return now != sixty && count(X11Session::screenshot(), clock, isRed) > 20;
             },
             Patience));
     }
@@ -45,14 +41,10 @@ protected:
         RecordProperty("msToEnd", static_cast<int>(took.elapsed()));
     }
 
-    Words savedWords() const {
-        return recordWords<8>(m_folder.filePath(QStringLiteral("data/record2.dat")));
-    }
-
     // Level 1 of the strange-hammer mode, interrupted after a moment of play with no hit.
     void expectInterruptedLevelOne() {
         ASSERT_TRUE(savedGameExists());
-        const Words words = savedWords();
+        const Words words = savedGame();
         EXPECT_EQ(words[2], 1) << "level";
         EXPECT_EQ(words[3], 0) << "score";
         EXPECT_EQ(words[5], 1) << "hammer mode";
@@ -69,7 +61,7 @@ TEST_F(ProgramEnding, TermDuringPlaySavesTheRunningLevel) {
     startPlaying();
     endWith({SIGTERM, SIGINT});
     expectInterruptedLevelOne();
-    EXPECT_EQ(QFileInfo(m_folder.filePath(QStringLiteral("data/record2.dat"))).size(), 32);
+    EXPECT_EQ(QFileInfo(dataFile(QStringLiteral("record2.dat"))).size(), 32);
     EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("data")))
                   .entryList(QDir::Hidden | QDir::Files)
                   .filter(QStringLiteral("unfinished"))

@@ -1,8 +1,7 @@
 // The game installed as a package installs it, started by a player with a fresh home folder.
 
-#include "GameRun.h"
 #include "OpenedFiles.h"
-#include "PortableCopy.h"
+#include "ProgramHarness.h"
 
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -19,7 +18,7 @@ unsigned modeOf(const QString& path) {
     return ::stat(bytesOf(path).c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
-class InstalledProgram : public ::testing::Test {
+class InstalledProgram : public ProgramHarness {
 protected:
     void SetUp() override {
         // make install with DESTDIR, as a package build does it.
@@ -37,10 +36,8 @@ protected:
         QProcessEnvironment player = QProcessEnvironment::systemEnvironment();
         player.insert(QStringLiteral("HOME"), m_home.path());
         player.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
-        m_process.setProcessEnvironment(player);
+        m_program.setProcessEnvironment(player);
     }
-
-    void TearDown() override { m_run.stop(); }
 
     QString usr(const QString& relative) const { return m_stage.filePath("usr/" + relative); }
     QString dataHome() const { return m_home.filePath(QStringLiteral("data")); }
@@ -48,8 +45,6 @@ protected:
 
     QTemporaryDir m_stage;
     QTemporaryDir m_home;
-    QProcess m_process;
-    GameRun m_run{m_process};
 };
 
 } // namespace
@@ -60,21 +55,21 @@ TEST_F(InstalledProgram, ReadsItsFilesFromShareAndKeepsTheSavedGameInThePlayersD
     ASSERT_TRUE(opened.watching());
     ASSERT_TRUE(QFileInfo(usr("games/zunbario")).isExecutable());
 
-    ASSERT_NO_FATAL_FAILURE(m_run.start(usr(QStringLiteral("games/zunbario"))));
+    ASSERT_NO_FATAL_FAILURE(start(usr(QStringLiteral("games/zunbario"))));
     // The menu entry's StartupWMClass names the window's class.
-    const QString wmClass = X11Session::run(
-        QStringLiteral("xprop"),
-        {QStringLiteral("-id"), QString::number(m_run.window()), QStringLiteral("WM_CLASS")});
+    const QString wmClass =
+        X11Session::run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(m_window),
+                                                  QStringLiteral("WM_CLASS")});
     EXPECT_TRUE(wmClass.contains(QStringLiteral("\"zunbario\""))) << wmClass.toStdString();
-    ASSERT_TRUE(m_run.waitForReadyPhase());
+    ASSERT_TRUE(waitForReadyPhase());
     // The cursors at window creation, the sounds once the window is on screen.
     const std::string data = bytesOf(share) + "/data/";
     EXPECT_TRUE(opened.waitFor({data + "Zintok.cur", data + "tomei.cur", data + "sound2.wav",
                                 data + "ending1.wav", data + "fanfare4.wav", data + "fanfare5.wav"},
                                Patience));
 
-    ASSERT_TRUE(m_run.startLevel());
-    ASSERT_TRUE(m_run.saveFromTheMenu());
+    ASSERT_TRUE(startLevel());
+    ASSERT_TRUE(saveFromTheMenu());
     const std::string saved = bytesOf(records()) + "/record2.dat";
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return QFileInfo::exists(records() + "/record2.dat"); }, Patience));
@@ -95,22 +90,20 @@ TEST_F(InstalledProgram, ReadsItsFilesFromShareAndKeepsTheSavedGameInThePlayersD
     EXPECT_FALSE(QFileInfo::exists(share + "/data/record2.dat"));
 
     // The help window shows the help file from share.
-    X11Session::typeKeys(m_run.window(), QStringLiteral("alt+h"));
-    X11Session::typeKeys(m_run.window(), QStringLiteral("d"));
+    X11Session::typeKeys(m_window, QStringLiteral("alt+h"));
+    X11Session::typeKeys(m_window, QStringLiteral("d"));
     EXPECT_TRUE(X11Session::waitForWindowNamed(QStringLiteral("ズンバリオ ヘルプ"), Patience));
     EXPECT_TRUE(opened.waitFor({bytesOf(share) + "/Zintok.html"}, Patience));
 
     // Saved from the menu, the game closes without asking again.
-    X11Session::requestClose(m_run.window());
-    ASSERT_TRUE(m_run.exitedCleanly());
+    X11Session::requestClose(m_window);
+    ASSERT_TRUE(exitedCleanly());
     EXPECT_EQ(savedGameWords(saved), words);
 
     // The next start offers the saved game.
-    ASSERT_NO_FATAL_FAILURE(m_run.start(usr(QStringLiteral("games/zunbario"))));
-    const auto offer = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
-    ASSERT_TRUE(offer.has_value()) << "the saved game is offered";
-    X11Session::typeKeys(*offer, QStringLiteral("alt+y"));
-    ASSERT_TRUE(m_run.waitForReadyPhase());
-    X11Session::requestClose(m_run.window());
-    EXPECT_TRUE(m_run.exitedCleanly()) << "the Ready phase closes without asking";
+    ASSERT_NO_FATAL_FAILURE(start(usr(QStringLiteral("games/zunbario"))));
+    ASSERT_TRUE(answerQuestion(QStringLiteral("alt+y"))) << "the saved game is offered";
+    ASSERT_TRUE(waitForReadyPhase());
+    X11Session::requestClose(m_window);
+    EXPECT_TRUE(exitedCleanly()) << "the Ready phase closes without asking";
 }

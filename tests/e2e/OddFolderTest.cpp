@@ -1,12 +1,10 @@
 // The game unpacked from a zip made on a Japanese system, its folder's name left in Shift_JIS:
 // the name is not valid UTF-8, and the game must still find every one of its files there.
 
-#include "GameRun.h"
 #include "OpenedFiles.h"
-#include "PortableCopy.h"
+#include "ProgramHarness.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -27,65 +25,60 @@ QString printfEscaped(const std::string& path) {
     return escaped;
 }
 
-class ProgramInShiftJisFolder : public ::testing::Test {
+class ProgramInShiftJisFolder : public ProgramHarness {
 protected:
     void SetUp() override {
-        m_folder = QFile::encodeName(m_root.path()).toStdString() + "/" + ShiftJisName + "/";
+        m_place = QFile::encodeName(m_folder.path()).toStdString() + "/" + ShiftJisName + "/";
         const fs::path from(QFile::encodeName(buildFolder()).toStdString());
-        fs::create_directories(fs::path(m_folder) / "data");
-        fs::copy_file(ZUNBARIO_PROGRAM, m_folder + "zunbario");
-        fs::copy_file(from / "Zintok.html", m_folder + "Zintok.html");
+        fs::create_directories(fs::path(m_place) / "data");
+        fs::copy_file(ZUNBARIO_PROGRAM, m_place + "zunbario");
+        fs::copy_file(from / "Zintok.html", m_place + "Zintok.html");
         for (const auto& entry : fs::directory_iterator(from / "data")) {
             const std::string ext = entry.path().extension().string();
             if (ext == ".cur" || ext == ".wav")
-                fs::copy_file(entry.path(), m_folder + "data/" + entry.path().filename().string());
+                fs::copy_file(entry.path(), m_place + "data/" + entry.path().filename().string());
         }
         // Qt cannot name this folder: what it makes of the name is some other path.
-        ASSERT_FALSE(QFileInfo::exists(QFile::decodeName(m_folder.c_str()) + "zunbario"));
+        ASSERT_FALSE(QFileInfo::exists(QFile::decodeName(m_place.c_str()) + "zunbario"));
     }
-    void TearDown() override { m_run.stop(); }
 
     // Started as a file manager starts it, by its real path.
-    void start() {
-        m_run.start(QStringLiteral("/bin/sh"),
-                    {QStringLiteral("-c"), QStringLiteral("exec \"$(printf \"$0\")\""),
-                     printfEscaped(m_folder + "zunbario")});
+    void startByRealPath() {
+        start(QStringLiteral("/bin/sh"),
+              {QStringLiteral("-c"), QStringLiteral("exec \"$(printf \"$0\")\""),
+               printfEscaped(m_place + "zunbario")});
     }
 
-    QTemporaryDir m_root;
-    std::string m_folder;
-    QProcess m_process;
-    GameRun m_run{m_process};
+    // The folder by its bytes, ending in a slash.
+    std::string m_place;
 };
 
 } // namespace
 
 TEST_F(ProgramInShiftJisFolder, FindsItsCursorsSoundsAndRecordsThereAndOffersTheSavedGame) {
-    const std::string data = m_folder + "data/";
+    const std::string data = m_place + "data/";
     OpenedFiles opened({data});
     ASSERT_TRUE(opened.watching());
-    ASSERT_NO_FATAL_FAILURE(start());
-    ASSERT_TRUE(m_run.waitForReadyPhase());
+    ASSERT_NO_FATAL_FAILURE(startByRealPath());
+    ASSERT_TRUE(waitForReadyPhase());
     EXPECT_TRUE(opened.waitFor({data + "Zintok.cur", data + "tomei.cur", data + "sound2.wav",
                                 data + "ending1.wav", data + "fanfare4.wav", data + "fanfare5.wav"},
                                Patience));
 
-    ASSERT_TRUE(m_run.startLevel());
-    ASSERT_TRUE(m_run.saveFromTheMenu());
+    ASSERT_TRUE(startLevel());
+    ASSERT_TRUE(saveFromTheMenu());
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(data + "record2.dat"); }, Patience));
     qint64 size = 0;
     const auto words = savedGameWords(data + "record2.dat", &size);
     EXPECT_EQ(size, 32);
     EXPECT_EQ(words[2], 1) << "level";
     EXPECT_EQ(words[5], 1) << "hammer mode";
-    X11Session::requestClose(m_run.window());
-    ASSERT_TRUE(m_run.exitedCleanly());
+    X11Session::requestClose(m_window);
+    ASSERT_TRUE(exitedCleanly());
 
-    ASSERT_NO_FATAL_FAILURE(start());
-    const auto offer = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
-    ASSERT_TRUE(offer.has_value()) << "the saved game is offered";
-    X11Session::typeKeys(*offer, QStringLiteral("alt+n"));
-    ASSERT_TRUE(m_run.waitForReadyPhase());
-    X11Session::requestClose(m_run.window());
-    EXPECT_TRUE(m_run.exitedCleanly());
+    ASSERT_NO_FATAL_FAILURE(startByRealPath());
+    ASSERT_TRUE(answerQuestion(QStringLiteral("alt+n"))) << "the saved game is offered";
+    ASSERT_TRUE(waitForReadyPhase());
+    X11Session::requestClose(m_window);
+    EXPECT_TRUE(exitedCleanly());
 }

@@ -1,4 +1,10 @@
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
+
+namespace {
+
+using Program = ProgramHarness;
+
+} // namespace
 
 TEST_F(Program, ShowsTheTitleOnABlackFieldAndClosesInTheReadyPhaseWithoutAsking) {
     const QImage screen = X11Session::screenshot();
@@ -25,29 +31,20 @@ TEST_F(Program, ShowsTheTitleOnABlackFieldAndClosesInTheReadyPhaseWithoutAsking)
 
 TEST_F(Program, AKeyStartsLevelOneAndClosingDuringPlayAsksFirst) {
     ASSERT_TRUE(waitForReadyPhase());
-    X11Session::typeKeys(m_window, QStringLiteral("space"));
-
     // The clock (red) and the score (lime) show.
-    const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+    ASSERT_TRUE(startLevel());
     const auto lime = [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60 && qBlue(c) < 60; };
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return count(X11Session::screenshot(), QRect(40, 16, 33, 33), red) > 20; },
-        Patience));
     const QImage screen = X11Session::screenshot();
     screen.save(QStringLiteral(SCREENSHOT_FOLDER "/play.png"));
     EXPECT_GT(count(screen, QRect(520, 48, 90, 33), lime), 20);
 
     // Cancel keeps the game running; No closes it without saving.
     X11Session::requestClose(m_window);
-    auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
-    ASSERT_TRUE(question.has_value());
-    X11Session::typeKeys(*question, QStringLiteral("Escape"));
+    ASSERT_TRUE(answerQuestion(QStringLiteral("Escape")));
     EXPECT_FALSE(m_program.waitForFinished(500));
 
     X11Session::requestClose(m_window);
-    question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
-    ASSERT_TRUE(question.has_value());
-    X11Session::typeKeys(*question, QStringLiteral("alt+n"));
+    ASSERT_TRUE(answerQuestion(QStringLiteral("alt+n")));
     EXPECT_TRUE(exitedCleanly());
     EXPECT_FALSE(savedGameExists());
 }

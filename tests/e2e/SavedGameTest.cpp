@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
 #include "TestFiles.h"
 
 #include <QElapsedTimer>
@@ -12,14 +12,10 @@ using Words = std::array<qint32, 8>;
 // level 1; the reserved words hold values another program may have left there.
 constexpr Words Saved{0x11223344, -5, 2, 45, 30, 1, 40, 0};
 
-class ProgramWithSavedGame : public Program {
+class ProgramWithSavedGame : public ProgramHarness {
 protected:
     void prepareFolder() override {
-        writeRecordWords(m_folder.filePath(QStringLiteral("data/record2.dat")), Saved);
-    }
-
-    Words savedWords() const {
-        return recordWords<8>(m_folder.filePath(QStringLiteral("data/record2.dat")));
+        writeRecordWords(dataFile(QStringLiteral("record2.dat")), Saved);
     }
 };
 
@@ -27,30 +23,24 @@ protected:
 
 TEST_F(ProgramWithSavedGame, ResumesTheSavedGameAndSavesItAgainWhenClosed) {
     // The end of the title offers the saved game.
-    auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
-    ASSERT_TRUE(question.has_value());
-    X11Session::typeKeys(*question, QStringLiteral("alt+y"));
+    ASSERT_TRUE(answerQuestion(QStringLiteral("alt+y")));
     ASSERT_TRUE(waitForReadyPhase());
 
     // A key resumes level 2 where it stood; play a moment.
-    X11Session::typeKeys(m_window, QStringLiteral("space"));
     QElapsedTimer played;
     played.start();
-    const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return count(X11Session::screenshot(), QRect(40, 16, 33, 33), red) > 20; },
-        Patience));
+    ASSERT_TRUE(startLevel());
     QTest::qWait(1500);
 
     // Closing asks; Yes saves the running level as interrupted and ends the program.
     X11Session::requestClose(m_window);
-    question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
+    const auto question = X11Session::waitForWindowNamed(QStringLiteral("確認"), Patience);
     ASSERT_TRUE(question.has_value());
     const qint64 maxTicks = Saved[6] + played.elapsed() / 500 + 1;
     X11Session::typeKeys(*question, QStringLiteral("alt+y"));
     ASSERT_TRUE(exitedCleanly());
 
-    const Words words = savedWords();
+    const Words words = savedGame();
     EXPECT_EQ(words[0], Saved[0]) << "reserved words are carried through";
     EXPECT_EQ(words[1], Saved[1]);
     EXPECT_EQ(words[2], 2) << "level";
@@ -60,5 +50,5 @@ TEST_F(ProgramWithSavedGame, ResumesTheSavedGameAndSavesItAgainWhenClosed) {
     EXPECT_GT(words[6], Saved[6]) << "the clock ran on from the saved tick";
     EXPECT_LE(words[6], maxTicks);
     EXPECT_EQ(words[7], 0) << "an interrupted level resumes";
-    EXPECT_EQ(QFileInfo(m_folder.filePath(QStringLiteral("data/record2.dat"))).size(), 32);
+    EXPECT_EQ(QFileInfo(dataFile(QStringLiteral("record2.dat"))).size(), 32);
 }

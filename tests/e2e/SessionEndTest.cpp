@@ -1,7 +1,7 @@
 // The desktop session ends while a level runs. The program registers with a session manager of
 // the test's own, which speaks the session management protocol as a desktop does.
 
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
 #include "TestSessionManager.h"
 
 #include <QElapsedTimer>
@@ -10,7 +10,7 @@
 
 namespace {
 
-class ProgramInASession : public Program {
+class ProgramInASession : public ProgramHarness {
 protected:
     void prepareFolder() override {
         ASSERT_FALSE(m_manager.address().isEmpty()) << m_manager.problem().toStdString();
@@ -23,7 +23,7 @@ protected:
     }
 
     void SetUp() override {
-        Program::SetUp();
+        ProgramHarness::SetUp();
         ASSERT_TRUE(QTest::qWaitFor([&] { return m_manager.clientReady(); }, Patience))
             << "the program did not register with the session manager";
     }

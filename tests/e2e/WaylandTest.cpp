@@ -2,7 +2,7 @@
 // without QT_QPA_PLATFORM. It must come up through Xwayland, where it can centre itself and read
 // the pointer on the screen, and be played with real input arriving through the compositor.
 
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
 #include "WestonSession.h"
 
 #include <QProcessEnvironment>
@@ -13,12 +13,6 @@ namespace {
 // Smaller than the Xvfb screen, so that the pointer can leave weston's window and come back.
 constexpr QSize Output(960, 720);
 
-bool isRed(QRgb c) {
-    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
-}
-bool isBlue(QRgb c) {
-    return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
-}
 // The green ground of the strange hammer's picture.
 bool isHammerGreen(QRgb c) {
     return qGreen(c) > 90 && qRed(c) < 70 && qBlue(c) < 80 && qGreen(c) > qBlue(c) + 50;

@@ -1,4 +1,4 @@
-#include "ProgramFixture.h"
+#include "ProgramHarness.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -6,13 +6,13 @@
 namespace {
 
 // The game on a desktop with a window manager, which frames its windows.
-class ProgramUnderWindowManager : public Program {
+class ProgramUnderWindowManager : public ProgramHarness {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_runtime.isValid());
         ASSERT_TRUE(X11Session::startWindowManager(m_manager, m_runtime.path()))
             << "openbox did not start: tools/install-deps.sh installs it";
-        Program::SetUp();
+        ProgramHarness::SetUp();
     }
 
     // Waits until the window manager has framed the window and the game has centred it again,
@@ -28,22 +28,21 @@ protected:
                        std::abs(outer.center().y() - screen.center().y()) <= 1;
             },
             Patience);
-        m_run.findField();
-        m_field = m_run.field();
+        findField();
         return centred;
     }
 
     void TearDown() override {
-        Program::TearDown();
+        ProgramHarness::TearDown();
         m_manager.terminate();
         if (!m_manager.waitForFinished(Patience))
             m_manager.kill();
     }
 
     // Starts level 1 in the framed and centred window.
-    bool startLevel() {
+    bool startFramedLevel() {
         QRect outer;
-        return waitForFrameAndCentre(outer) && waitForReadyPhase() && m_run.startLevel();
+        return waitForFrameAndCentre(outer) && waitForReadyPhase() && startLevel();
     }
 
     // The clock in the corner of the field, as the screen shows it now.
@@ -88,7 +87,7 @@ TEST_F(ProgramUnderWindowManager, StandsCentredWithItsFrameAndClosesCleanly) {
 // The player turns to another program during a level: the level pauses and waits for a key, with
 // its clock standing still, and coming back alone does not resume it.
 TEST_F(ProgramUnderWindowManager, ALevelPausesWhenAnotherProgramIsActivatedAndAKeyResumesIt) {
-    ASSERT_TRUE(startLevel());
+    ASSERT_TRUE(startFramedLevel());
     QProcess other;
     other.start(QStringLiteral("xmessage"), {QStringLiteral("another program")});
     // xmessage names no process on its window: it is found by its class.
@@ -120,7 +119,7 @@ TEST_F(ProgramUnderWindowManager, ALevelPausesWhenAnotherProgramIsActivatedAndAK
 }
 
 TEST_F(ProgramUnderWindowManager, ALevelPausesWhenTheGameIsMinimised) {
-    ASSERT_TRUE(startLevel());
+    ASSERT_TRUE(startFramedLevel());
     X11Session::run(
         QStringLiteral("xdotool"),
         {QStringLiteral("windowminimize"), QStringLiteral("--sync"), QString::number(m_window)});
@@ -131,7 +130,7 @@ TEST_F(ProgramUnderWindowManager, ALevelPausesWhenTheGameIsMinimised) {
 
 // The game's own about box does not take the player away: the level runs on behind it.
 TEST_F(ProgramUnderWindowManager, ALevelRunsOnWhileTheAboutBoxIsOpen) {
-    ASSERT_TRUE(startLevel());
+    ASSERT_TRUE(startFramedLevel());
     X11Session::typeKeys(m_window, QStringLiteral("alt+h"));
     X11Session::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("b")});
     ASSERT_TRUE(

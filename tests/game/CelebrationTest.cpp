@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::array<Point, 3> monsterCorners(const GameHarness& h) {
+std::array<Point, 3> monsterCorners(const CoreHarness& h) {
     return {Point{h.scene().left(ImgMonster0), h.scene().top(ImgMonster0)},
             Point{h.scene().left(ImgMonster1), h.scene().top(ImgMonster1)},
             Point{h.scene().left(ImgMonster2), h.scene().top(ImgMonster2)}};
@@ -20,7 +20,7 @@ constexpr std::array<Point, 3> OrbitStart{Point{450, 200}, Point{225, 70}, Point
 } // namespace
 
 TEST(GameClear, BetterScoreIsRecordedAndAnnounced) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(200);
     EXPECT_EQ(h.platform.sounds.back(), SoundId::GameClear);
@@ -33,7 +33,7 @@ TEST(GameClear, BetterScoreIsRecordedAndAnnounced) {
 }
 
 TEST(GameClear, TheGameReturnsToLevelZeroAndCelebrates) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(200);
     EXPECT_FALSE(h.platform.isEnabled(MenuItem::N5));
@@ -47,7 +47,7 @@ TEST(GameClear, TheGameReturnsToLevelZeroAndCelebrates) {
 }
 
 TEST(GameClear, TheStatusLabelsKeepTheFinishedGameUntilTheNextKey) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(200);
     EXPECT_EQ(h.scene().text(LabelScore), "200匹");
@@ -57,7 +57,7 @@ TEST(GameClear, TheStatusLabelsKeepTheFinishedGameUntilTheNextKey) {
 }
 
 TEST(GameClear, RecordInTheStrangeModeChangesOnlyTheSecondScore) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record1.dat", words({400, 250, 300}));
     h.runTitle();
     h.clearGame(251);
@@ -65,7 +65,7 @@ TEST(GameClear, RecordInTheStrangeModeChangesOnlyTheSecondScore) {
 }
 
 TEST(GameClear, EqualScoreIsNoRecord) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(190);
     EXPECT_FALSE(fs::exists(h.dataFile("record1.dat")));
@@ -77,7 +77,7 @@ TEST(GameClear, EqualScoreIsNoRecord) {
 }
 
 TEST(GameClear, NormalModeWithoutARecordStandsStill) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.chooseMode(HammerMode::NormalOnly);
     h.clearGame(320);
@@ -88,7 +88,7 @@ TEST(GameClear, NormalModeWithoutARecordStandsStill) {
 }
 
 TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record1.dat", words({330, 190, 190}));
     h.runTitle();
     h.chooseMode(HammerMode::NormalOnly);
@@ -104,7 +104,7 @@ TEST(GameClear, NormalModeRecordBlinksWithoutAnOrbit) {
 }
 
 TEST(GameClear, SavedGameOfTheSameModeIsCancelled) {
-    GameHarness same;
+    CoreHarness same;
     same.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
     same.platform.answers = {Answer::No};
     same.runTitle();
@@ -113,7 +113,7 @@ TEST(GameClear, SavedGameOfTheSameModeIsCancelled) {
 }
 
 TEST(GameClear, SavedGameOfAnotherModeIsLeftAlone) {
-    GameHarness other;
+    CoreHarness other;
     const std::vector<unsigned char> otherMode = words({5, 6, 2, 50, 30, 2, 17, 0});
     other.writeFile("record2.dat", otherMode);
     other.platform.answers = {Answer::No};
@@ -123,18 +123,17 @@ TEST(GameClear, SavedGameOfAnotherModeIsLeftAlone) {
 }
 
 TEST(GameClear, NoSavedGameIsWrittenWhenThereWasNone) {
-    GameHarness none;
+    CoreHarness none;
     none.runTitle();
     none.clearGame(200);
     EXPECT_FALSE(fs::exists(none.dataFile("record2.dat"))) << "nothing to cancel";
 }
 
 TEST(GameClear, SavedGameWrittenEarlierInThisRunIsCancelled) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.playLevelTo(30);
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
     for (const int target : {70, 130, 195})
         h.playLevelTo(target);
     EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 0, 195, 130, 1, 120, 1}));
@@ -142,15 +141,14 @@ TEST(GameClear, SavedGameWrittenEarlierInThisRunIsCancelled) {
 
 // A save that failed wrote nothing: the saved game on disk is still this copy's to cancel.
 TEST(GameClear, SavedGameIsCancelledEvenAfterAFailedSave) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record2.dat", words({5, 6, 2, 50, 30, 1, 17, 0}));
     h.platform.answers = {Answer::No};
     h.runTitle();
     h.playLevelTo(30);
     fs::rename(h.folder() / "data", h.folder() / "away");
     std::ofstream(h.folder() / "data") << "not a folder";
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
     ASSERT_EQ(h.platform.errors.size(), 1u);
     fs::remove(h.folder() / "data");
     fs::rename(h.folder() / "away", h.folder() / "data");
@@ -162,7 +160,7 @@ TEST(GameClear, SavedGameIsCancelledEvenAfterAFailedSave) {
 // A record that cannot be written is reported, and the game clear still finishes: the player
 // sees the celebration and the next key starts a new game, never a fifth level.
 TEST(GameClear, UnwritableRecordFilesAreReportedAndTheGameClearFinishes) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record2.dat", words({0, 0, 2, 50, 30, 1, 17, 0}));
     h.platform.answers = {Answer::No};
     h.runTitle();
@@ -188,7 +186,7 @@ TEST(GameClear, UnwritableRecordFilesAreReportedAndTheGameClearFinishes) {
 }
 
 TEST(Celebration, OrbitStartsAtThreePlacesAndTurnsTenDegreesATick) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(190);
     EXPECT_EQ(monsterCorners(h), OrbitStart);
@@ -211,7 +209,7 @@ TEST(Celebration, OrbitStartsAtThreePlacesAndTurnsTenDegreesATick) {
 }
 
 TEST(Celebration, RandomModeOrbitsToo) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.chooseMode(HammerMode::Random);
     h.clearGame(190);
@@ -221,7 +219,7 @@ TEST(Celebration, RandomModeOrbitsToo) {
 }
 
 TEST(Celebration, OrbitAndBlinkShareOneTick) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(200);
     for (int tick = 1; tick <= 4; ++tick) {
@@ -235,7 +233,7 @@ TEST(Celebration, OrbitAndBlinkShareOneTick) {
 }
 
 TEST(Celebration, MonsterPressesAreIgnored) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(190);
     const std::size_t sounds = h.platform.sounds.size();
@@ -250,7 +248,7 @@ TEST(Celebration, MonsterPressesAreIgnored) {
 namespace {
 
 // A key in the middle of a record's blink, while the score label is hidden.
-void keyDuringTheBlink(GameHarness& h) {
+void keyDuringTheBlink(CoreHarness& h) {
     h.runTitle();
     h.clearGame(200);
     h.tick(3);
@@ -261,7 +259,7 @@ void keyDuringTheBlink(GameHarness& h) {
 } // namespace
 
 TEST(Celebration, NextKeyEndsItWithTheBlinkAndTheOrbit) {
-    GameHarness h;
+    CoreHarness h;
     keyDuringTheBlink(h);
     EXPECT_FALSE(h.state().CelebrationPhase);
     EXPECT_FALSE(h.state().NewRecordShown);
@@ -274,7 +272,7 @@ TEST(Celebration, NextKeyEndsItWithTheBlinkAndTheOrbit) {
 }
 
 TEST(Celebration, NextKeyStartsANewGameKeepingTheNewRecord) {
-    GameHarness h;
+    CoreHarness h;
     keyDuringTheBlink(h);
     EXPECT_TRUE(h.state().Playing);
     EXPECT_EQ(h.state().Level, 1);

@@ -1,11 +1,11 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <gtest/gtest.h>
 
 using enum ElementId;
 
 TEST(HammerMode, TheCheckedItemAsksNothingAndChangesNothing) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.game().N3Click();
     EXPECT_TRUE(h.platform.questions.empty());
@@ -13,7 +13,7 @@ TEST(HammerMode, TheCheckedItemAsksNothingAndChangesNothing) {
 }
 
 TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.tick(30);
     h.key(); // pause
@@ -35,7 +35,7 @@ TEST(HammerMode, AnsweringNoLeavesModeMarksScoreAndLevelAlone) {
 namespace {
 
 // Level 1 of the strange mode paused after 30 ticks, then a change to the normal hammer.
-void changeModeDuringAPause(GameHarness& h) {
+void changeModeDuringAPause(CoreHarness& h) {
     h.startLevel1();
     h.tick(30);
     h.key();
@@ -46,7 +46,7 @@ void changeModeDuringAPause(GameHarness& h) {
 } // namespace
 
 TEST(HammerMode, AChangeAbandonsAPausedLevelAndTheNextKeyStartsLevelOne) {
-    GameHarness h;
+    CoreHarness h;
     changeModeDuringAPause(h);
     const GameState& s = h.state();
     EXPECT_EQ(s.HammerMode, HammerMode::NormalOnly);
@@ -66,7 +66,7 @@ TEST(HammerMode, AChangeAbandonsAPausedLevelAndTheNextKeyStartsLevelOne) {
 }
 
 TEST(HammerMode, AChangeShowsTheNewModesRecordOverAFreshStatus) {
-    GameHarness h;
+    CoreHarness h;
     changeModeDuringAPause(h);
     EXPECT_EQ(h.scene().text(LabelHighScore), "320匹\r(最高記録)");
     EXPECT_EQ(h.scene().text(LabelScore), "0");
@@ -78,7 +78,7 @@ TEST(HammerMode, AChangeShowsTheNewModesRecordOverAFreshStatus) {
 // The question is asked with the timer still running: the celebration's orbit goes on behind
 // it, and the change itself stops it, leaving the monsters where the orbit left them.
 TEST(HammerMode, TheQuestionDoesNotStopTheCelebration) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.clearGame(200);
     ASSERT_TRUE(h.state().CelebrationPhase);

@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ using enum ElementId;
 namespace {
 
 // Moves the pointer so that the strange hammer, moving opposite, lands at `target`.
-void moveHammerTo(GameHarness& h, Point target) {
+void moveHammerTo(CoreHarness& h, Point target) {
     const Rect hammer = h.scene().rect(ImgBou);
     h.platform.pointer.x -= target.x - hammer.left;
     h.platform.pointer.y -= target.y - hammer.top;
@@ -19,7 +19,7 @@ void moveHammerTo(GameHarness& h, Point target) {
 using namespace FakeWindow;
 
 TEST(StrangeHammer, StartsOppositeThePointer) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.platform.pointer = {300, 200};
     h.key();
@@ -42,7 +42,7 @@ TEST(StrangeHammer, StartsAtTheOppositeEdgeWhenThePointerIsAtOrOutsideAnEdge) {
                           Case{{3000, -10}, {HammerNear, HammerFarTop}}}) {
         SCOPED_TRACE("pointer at " + std::to_string(c.pointer.x) + "," +
                      std::to_string(c.pointer.y));
-        GameHarness h;
+        CoreHarness h;
         h.runTitle();
         h.platform.pointer = c.pointer;
         h.key();
@@ -52,7 +52,7 @@ TEST(StrangeHammer, StartsAtTheOppositeEdgeWhenThePointerIsAtOrOutsideAnEdge) {
 }
 
 TEST(StrangeHammer, MovesOppositeToTheMouse) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     const Rect before = h.scene().rect(ImgBou);
     h.platform.pointer.x += 30;
@@ -64,7 +64,7 @@ TEST(StrangeHammer, MovesOppositeToTheMouse) {
 }
 
 TEST(StrangeHammer, JumpsToTheOppositeSideAndHidesNearAWindowEdge) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.platform.pointer = {103, 300}; // 3 px right of the window's outer left edge
     h.game().FormMouseMove();
@@ -87,7 +87,7 @@ TEST(StrangeHammer, JumpsToTheOppositeSideAndHidesNearAWindowEdge) {
 }
 
 TEST(StrangeHammer, ASwingTouchingAMonstersRightEdgeHits) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     const Rect monster = h.scene().rect(ImgMonster0);
     moveHammerTo(h, {monster.right(), monster.top + 10});
@@ -106,7 +106,7 @@ TEST(StrangeHammer, ASwingTouchingAMonstersRightEdgeHits) {
 }
 
 TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     const Rect monster = h.scene().rect(ImgMonster1);
     moveHammerTo(h, {monster.left + 5, monster.top + 5});
@@ -118,7 +118,7 @@ TEST(StrangeHammer, SwingsHitHiddenMonstersAgainAndCountWhileTheHammerIsHidden) 
 }
 
 TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTravel) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1(HammerMode::Random);
     // Play until a jump hands over the normal hammer, moving the pointer meanwhile.
     while (!h.state().NormalHammerActive)
@@ -138,7 +138,7 @@ TEST(StrangeHammer, AfterARandomSwitchTheFirstMovementMakesUpThePointersWholeTra
 }
 
 TEST(NormalHammer, APressOnAMonsterHitsItOncePerJump) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1(HammerMode::NormalOnly);
     EXPECT_EQ(h.platform.cursor, CursorIndex::Hammer);
     EXPECT_FALSE(h.scene().isVisible(ImgBou));

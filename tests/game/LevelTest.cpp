@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 #include "Random.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +7,14 @@ using enum ElementId;
 
 namespace {
 
-std::array<Rect, 3> monsterRects(const GameHarness& h) {
+std::array<Rect, 3> monsterRects(const CoreHarness& h) {
     return {h.scene().rect(ImgMonster0), h.scene().rect(ImgMonster1), h.scene().rect(ImgMonster2)};
 }
 
 } // namespace
 
 TEST(Level, AKeyInTheReadyPhaseStartsLevelOneOnAHalfSecondClock) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     const GameState& s = h.state();
     EXPECT_TRUE(s.Playing);
@@ -25,7 +25,7 @@ TEST(Level, AKeyInTheReadyPhaseStartsLevelOneOnAHalfSecondClock) {
 }
 
 TEST(Level, PlayLocksTheHammerMenuOffersSavingAndTradesThePointerForTheHammer) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     EXPECT_FALSE(h.platform.isEnabled(MenuItem::N1));
     EXPECT_TRUE(h.platform.isEnabled(MenuItem::N5));
@@ -34,7 +34,7 @@ TEST(Level, PlayLocksTheHammerMenuOffersSavingAndTradesThePointerForTheHammer) {
 }
 
 TEST(Level, LevelOneShowsItsStatusInPlaceOfTheTitle) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     EXPECT_EQ(h.scene().text(LabelLevel), "レベル1");
     EXPECT_EQ(h.scene().text(LabelScore), "0匹");
@@ -48,7 +48,7 @@ TEST(Level, LevelOneShowsItsStatusInPlaceOfTheTitle) {
 }
 
 TEST(Level, TheClockCountsDownHalfASecondATick) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.tick();
     EXPECT_EQ(h.scene().text(LabelTime), "60");
@@ -64,7 +64,7 @@ TEST(Level, TheClockCountsDownHalfASecondATick) {
 }
 
 TEST(Level, MonstersJumpOnEveryFifthTickOfLevelOne) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     for (int jump = 0; jump < 3; ++jump) {
         const auto before = monsterRects(h);
@@ -76,7 +76,7 @@ TEST(Level, MonstersJumpOnEveryFifthTickOfLevelOne) {
 }
 
 TEST(Level, MonstersLieInTheFieldMoreThanAHundredPixelsApart) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     for (int jump = 0; jump < 24; ++jump) {
         SCOPED_TRACE("after jump " + std::to_string(jump));
@@ -112,7 +112,7 @@ TEST(Level, CornersExactlyAHundredPixelsApartAreDrawnAgain) {
         if (dx * dx + dy * dy == 10000)
             break;
     }
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.platform.timeOfDay = seed;
     h.key();
@@ -126,7 +126,7 @@ TEST(Level, CornersExactlyAHundredPixelsApartAreDrawnAgain) {
 }
 
 TEST(Level, AKeyPausesWithTheClockStoppedAndTheMonstersHidden) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.tick(3);
     h.key();
@@ -142,7 +142,7 @@ TEST(Level, AKeyPausesWithTheClockStoppedAndTheMonstersHidden) {
 }
 
 TEST(Level, ResumeRedrawsTheMonstersWithoutResettingTheJumpCounter) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.tick(3);
     h.key();
@@ -162,7 +162,7 @@ TEST(Level, ResumeRedrawsTheMonstersWithoutResettingTheJumpCounter) {
 }
 
 TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
-    GameHarness h;
+    CoreHarness h;
     h.game().FormCreate();
     h.tick(10);
     h.game().Help2Click();
@@ -184,7 +184,7 @@ TEST(Level, HelpPausesARunningLevelAndOnlyOpensHelpOtherwise) {
 // Leaving the game for another program pauses a level in play as a key does, and nothing else:
 // the title, the Ready phase, a pause, a level's result and the celebration stay as they are.
 TEST(Level, LeavingTheGamePausesOnlyALevelInPlay) {
-    GameHarness h;
+    CoreHarness h;
     h.game().FormCreate();
     h.tick(10);
     h.game().playerLeft();
@@ -217,7 +217,7 @@ TEST(Level, LeavingTheGamePausesOnlyALevelInPlay) {
     EXPECT_EQ(h.scene().text(Label1), result);
     EXPECT_FALSE(h.state().ResumePending);
 
-    GameHarness cleared;
+    CoreHarness cleared;
     cleared.runTitle();
     cleared.clearGame(400);
     cleared.game().playerLeft();
@@ -226,7 +226,7 @@ TEST(Level, LeavingTheGamePausesOnlyALevelInPlay) {
 }
 
 TEST(Level, HeldKeyRepeatsPauseAndResumeOnEveryRepeat) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     for (int repeat = 0; repeat < 6; ++repeat) {
         h.key();
@@ -235,7 +235,7 @@ TEST(Level, HeldKeyRepeatsPauseAndResumeOnEveryRepeat) {
 }
 
 TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     h.tick(3);
     h.game().FormMouseDown(); // may hit nothing; the score stays below 30 anyway
@@ -259,7 +259,7 @@ TEST(Level, GameOverOnLevelOneReplaysItFromTheScoreItBeganWith) {
 }
 
 TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.chooseMode(HammerMode::NormalOnly);
     h.playLevelTo(50);
@@ -281,7 +281,7 @@ TEST(Level, AScoreEqualToTheTargetClearsTheLevel) {
 }
 
 TEST(Level, TheRandomHammerDrawnLastCarriesIntoTheNextLevel) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1(HammerMode::Random);
     EXPECT_FALSE(h.state().NormalHammerActive) << "the random mode begins with the strange hammer";
     bool sawNormal = false;

@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 #include "MouseRouter.h"
 #include "Scene.h"
 
@@ -85,7 +85,7 @@ TEST(MouseRouting, LeftPressHoldsTheMouseForWhereItBegan) {
 // With the strange hammer in play: presses on the field and on status labels swing, presses
 // on an explosion do not, and the hammer only follows movements over the bare field.
 TEST(MouseRouting, RawEventsReachTheRightHandlers) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     Game& game = h.game();
     const Rect monster = h.scene().rect(ImgMonster0);
@@ -167,7 +167,7 @@ TEST(MouseRouting, OutsideTheClientAreaOnlyALeftHoldDeliversEvents) {
 // The normal hammer counts a monster once per jump, also when the release of the press that hit
 // it went to a dialog; a right drag over the menu bar leaves the strange hammer alone.
 TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1(HammerMode::NormalOnly);
     ASSERT_TRUE(h.state().NormalHammerActive);
     Game& game = h.game();
@@ -191,7 +191,7 @@ TEST(MouseRouting, AStaleHoldNeverScoresAndOnlyALeftHoldReachesBeyondTheField) {
 }
 
 TEST(MouseRouting, ARightDragOverTheMenuBarDoesNotMoveTheStrangeHammer) {
-    GameHarness h;
+    CoreHarness h;
     h.startLevel1();
     ASSERT_FALSE(h.state().NormalHammerActive);
     const Rect before = h.scene().rect(ImgBou);

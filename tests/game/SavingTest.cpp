@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,7 +13,7 @@ constexpr const char* SaveQuestion = "ゲームを保存しますか？\r以前�
 constexpr const char* PauseMessage = "一時停止中\r\r何かキーを押すと再開します。";
 
 // Level 1 in the strange mode with `hits` hits and `ticks` ticks played.
-void playLevel1(GameHarness& h, int hits, int ticks) {
+void playLevel1(CoreHarness& h, int hits, int ticks) {
     h.startLevel1();
     for (int i = 0; i < hits; ++i)
         h.hit();
@@ -21,17 +21,17 @@ void playLevel1(GameHarness& h, int hits, int ticks) {
 }
 
 // A regular file where the data folder should be: no record file can be created.
-void replaceDataFolderWithAFile(const GameHarness& h) {
+void replaceDataFolderWithAFile(const CoreHarness& h) {
     fs::remove_all(h.folder() / "data");
     std::ofstream(h.folder() / "data") << "not a folder";
 }
 
-std::string cannotCreateSavedGame(const GameHarness& h) {
+std::string cannotCreateSavedGame(const CoreHarness& h) {
     return "ファイル " + h.folder().string() + "/data/record2.dat を作成できません";
 }
 
 // Closes the window and tells whether it asked before closing.
-bool closeAsks(GameHarness& h) {
+bool closeAsks(CoreHarness& h) {
     const std::size_t before = h.platform.questions.size();
     h.platform.answers = {Answer::Cancel};
     h.game().FormCloseQuery();
@@ -43,11 +43,10 @@ bool closeAsks(GameHarness& h) {
 // ---- saving from the menu ----
 
 TEST(Saving, SaveDuringAPauseWritesTheInterruptedLevel) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 7, 9);
     h.key();
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
 
     ASSERT_EQ(h.platform.questions.size(), 1u);
     EXPECT_EQ(h.platform.questions[0].message, SaveQuestion);
@@ -61,12 +60,11 @@ TEST(Saving, SaveDuringAPauseWritesTheInterruptedLevel) {
 }
 
 TEST(Saving, SaveDuringPlayCountsAsInterruptedAndTheLevelGoesOnAtOnce) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 3, 5);
     bool timerRanWhileAsking = true;
     h.platform.whileAsking = [&] { timerRanWhileAsking = h.platform.timerEnabled; };
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
 
     EXPECT_FALSE(timerRanWhileAsking);
     EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 1, 3, 0, 1, 5, 0}));
@@ -79,15 +77,14 @@ TEST(Saving, SaveDuringPlayCountsAsInterruptedAndTheLevelGoesOnAtOnce) {
 }
 
 TEST(Saving, SaveBetweenLevelsBeginsTheFollowingLevelNextTime) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     h.playLevelTo(30);
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
     const std::vector<unsigned char> saved = h.readFile("record2.dat");
     EXPECT_EQ(saved, words({0, 0, 1, 30, 0, 1, 120, 1}));
 
-    GameHarness next;
+    CoreHarness next;
     next.writeFile("record2.dat", saved);
     next.platform.answers = {Answer::Yes};
     next.runTitle();
@@ -100,10 +97,9 @@ TEST(Saving, SaveBetweenLevelsBeginsTheFollowingLevelNextTime) {
 
 TEST(Saving, AnswersOtherThanYesWriteNothingAndTheLevelGoesOn) {
     for (const Answer answer : {Answer::No, Answer::Cancel}) {
-        GameHarness h;
+        CoreHarness h;
         playLevel1(h, 2, 4);
-        h.platform.answers = {answer};
-        h.game().N5Click();
+        h.save(answer);
         EXPECT_FALSE(fs::exists(h.dataFile("record2.dat")));
         EXPECT_FALSE(h.state().SavedByMenu);
         EXPECT_TRUE(h.state().Playing);
@@ -115,11 +111,10 @@ TEST(Saving, AnswersOtherThanYesWriteNothingAndTheLevelGoesOn) {
 // A failed save is reported and must not leave the level frozen with the clock stopped while
 // hits still count: it goes on as after "No".
 TEST(Saving, FailedSaveFromTheMenuIsReportedAndTheLevelGoesOn) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 2, 4);
     replaceDataFolderWithAFile(h);
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
 
     EXPECT_EQ(h.platform.errors, std::vector<std::string>{cannotCreateSavedGame(h)});
     EXPECT_FALSE(h.state().SavedByMenu);
@@ -134,38 +129,36 @@ TEST(Saving, FailedSaveFromTheMenuIsReportedAndTheLevelGoesOn) {
 // ---- closing ----
 
 TEST(Closing, NoQuestionWhenNothingCanBeLost) {
-    GameHarness title;
+    CoreHarness title;
     title.game().FormCreate();
     title.tick(100);
     EXPECT_TRUE(title.game().FormCloseQuery());
     EXPECT_TRUE(title.platform.questions.empty()) << "during the title";
     EXPECT_TRUE(title.platform.timerEnabled) << "the title goes on if the close is refused";
 
-    GameHarness ready;
+    CoreHarness ready;
     ready.runTitle();
     EXPECT_TRUE(ready.game().FormCloseQuery());
     EXPECT_TRUE(ready.platform.questions.empty()) << "in the Ready phase before the first key";
 
-    GameHarness celebration;
+    CoreHarness celebration;
     celebration.runTitle();
     celebration.clearGame(190);
     EXPECT_TRUE(celebration.game().FormCloseQuery());
     EXPECT_TRUE(celebration.platform.questions.empty()) << "during the celebration";
 
-    GameHarness saved;
+    CoreHarness saved;
     playLevel1(saved, 1, 2);
     saved.key();
-    saved.platform.answers = {Answer::Yes};
-    saved.game().N5Click();
+    saved.save();
     EXPECT_TRUE(saved.game().FormCloseQuery());
     EXPECT_EQ(saved.platform.questions.size(), 1u) << "after a save from the menu while paused";
 }
 
 TEST(Closing, SaveFromTheMenuDuringPlayCoversOnlyUntilTheNextTick) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 1, 2);
-    h.platform.answers = {Answer::Yes};
-    h.game().N5Click();
+    h.save();
     EXPECT_TRUE(h.game().FormCloseQuery());
     EXPECT_EQ(h.platform.questions.size(), 1u);
     h.tick();
@@ -174,7 +167,7 @@ TEST(Closing, SaveFromTheMenuDuringPlayCoversOnlyUntilTheNextTick) {
 }
 
 TEST(Closing, AsksDuringPlayAPauseAndBetweenLevels) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 30, 1);
     EXPECT_TRUE(closeAsks(h)) << "during play";
     h.key();
@@ -189,20 +182,20 @@ TEST(Closing, AsksDuringPlayAPauseAndBetweenLevels) {
 // The desktop session that asked may go on after the answer: the level waits paused, and the
 // answer stands until a key resumes it, even against an end without asking.
 TEST(Closing, YesSavesNoDoesNotAndEitherLeavesTheLevelPausedWithTheAnswerStanding) {
-    GameHarness yes;
+    CoreHarness yes;
     playLevel1(yes, 5, 8);
     yes.platform.answers = {Answer::Yes};
     EXPECT_TRUE(yes.game().FormCloseQuery());
     EXPECT_EQ(yes.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}));
 
-    GameHarness no;
+    CoreHarness no;
     playLevel1(no, 5, 8);
     no.platform.answers = {Answer::No};
     EXPECT_TRUE(no.game().FormCloseQuery());
     no.game().closeWithoutAsking();
     EXPECT_FALSE(fs::exists(no.dataFile("record2.dat"))) << "a signal after No saves nothing";
 
-    for (GameHarness* h : {&yes, &no}) {
+    for (CoreHarness* h : {&yes, &no}) {
         EXPECT_FALSE(h->state().Playing);
         EXPECT_TRUE(h->scene().isVisible(Label1));
         EXPECT_EQ(h->scene().text(Label1), PauseMessage);
@@ -217,7 +210,7 @@ TEST(Closing, YesSavesNoDoesNotAndEitherLeavesTheLevelPausedWithTheAnswerStandin
 }
 
 TEST(Closing, CancelKeepsTheWindowOpenAndThePhaseAsItWas) {
-    GameHarness running;
+    CoreHarness running;
     playLevel1(running, 5, 8);
     running.platform.answers = {Answer::Cancel};
     EXPECT_FALSE(running.game().FormCloseQuery());
@@ -227,7 +220,7 @@ TEST(Closing, CancelKeepsTheWindowOpenAndThePhaseAsItWas) {
     running.tick();
     EXPECT_EQ(running.state().Ticks, 9) << "the clock goes on where it stood";
 
-    GameHarness paused;
+    CoreHarness paused;
     playLevel1(paused, 5, 8);
     paused.key();
     paused.platform.answers = {Answer::Cancel};
@@ -239,7 +232,7 @@ TEST(Closing, CancelKeepsTheWindowOpenAndThePhaseAsItWas) {
 
 // A failed save on closing keeps the window open and the level running, as after "Cancel".
 TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 5, 8);
     replaceDataFolderWithAFile(h);
     h.platform.answers = {Answer::Yes};
@@ -255,7 +248,7 @@ TEST(Closing, FailedSaveKeepsTheWindowOpenAndTheLevelRunning) {
 // ---- ending with nobody to ask (a signal, a session end without interaction) ----
 
 TEST(EndingWithoutAsking, SavesWhatClosingWouldHaveOfferedAsIfTheAnswerWereYes) {
-    GameHarness playing;
+    CoreHarness playing;
     playLevel1(playing, 5, 8);
     playing.game().closeWithoutAsking();
     EXPECT_TRUE(playing.platform.questions.empty());
@@ -264,7 +257,7 @@ TEST(EndingWithoutAsking, SavesWhatClosingWouldHaveOfferedAsIfTheAnswerWereYes) 
     EXPECT_EQ(playing.readFile("record2.dat"), words({0, 0, 1, 5, 0, 1, 8, 0}))
         << "the running level resumes next time";
 
-    GameHarness between;
+    CoreHarness between;
     between.runTitle();
     between.playLevelTo(40);
     between.game().closeWithoutAsking();
@@ -274,30 +267,29 @@ TEST(EndingWithoutAsking, SavesWhatClosingWouldHaveOfferedAsIfTheAnswerWereYes) 
 }
 
 TEST(EndingWithoutAsking, WritesNothingWhereClosingWouldNotHaveAsked) {
-    GameHarness title;
+    CoreHarness title;
     title.game().FormCreate();
     title.tick(100);
     title.game().closeWithoutAsking();
 
-    GameHarness ready;
+    CoreHarness ready;
     ready.runTitle();
     ready.game().closeWithoutAsking();
 
-    GameHarness celebration;
+    CoreHarness celebration;
     celebration.runTitle();
     celebration.clearGame(190);
     celebration.game().closeWithoutAsking();
 
     // Saved from the menu while paused: the file already holds the game as it stands.
-    GameHarness saved;
+    CoreHarness saved;
     playLevel1(saved, 3, 2);
     saved.key();
-    saved.platform.answers = {Answer::Yes};
-    saved.game().N5Click();
+    saved.save();
     const auto before = saved.readFile("record2.dat");
     saved.game().closeWithoutAsking();
 
-    for (GameHarness* h : {&title, &ready, &celebration}) {
+    for (CoreHarness* h : {&title, &ready, &celebration}) {
         EXPECT_FALSE(fs::exists(h->dataFile("record2.dat")));
         EXPECT_TRUE(h->platform.questions.empty());
     }
@@ -306,7 +298,7 @@ TEST(EndingWithoutAsking, WritesNothingWhereClosingWouldNotHaveAsked) {
 }
 
 TEST(EndingWithoutAsking, AFailedSaveIsReportedWithoutAQuestion) {
-    GameHarness h;
+    CoreHarness h;
     playLevel1(h, 5, 8);
     replaceDataFolderWithAFile(h);
     h.game().closeWithoutAsking();

@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ using enum ElementId;
 namespace {
 
 // Runs FormCreate and n title ticks.
-void titleTicks(GameHarness& h, int n) {
+void titleTicks(CoreHarness& h, int n) {
     h.game().FormCreate();
     h.tick(n);
 }
@@ -15,7 +15,7 @@ void titleTicks(GameHarness& h, int n) {
 } // namespace
 
 TEST(Title, StartsWithOnlyTheTitleArtworkOnAnEmptyCaptionAndATenMillisecondTimer) {
-    GameHarness h;
+    CoreHarness h;
     h.game().FormCreate();
     EXPECT_EQ(h.platform.caption, "");
     EXPECT_EQ(h.platform.timerInterval, 10);
@@ -30,7 +30,7 @@ TEST(Title, StartsWithOnlyTheTitleArtworkOnAnEmptyCaptionAndATenMillisecondTimer
 }
 
 TEST(Title, ArtworkSettlesOnTheHundredAndSeventiethTick) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 169);
     EXPECT_EQ(h.platform.caption, "");
     EXPECT_FALSE(h.scene().isVisible(ImgRogo));
@@ -47,7 +47,7 @@ TEST(Title, ArtworkSettlesOnTheHundredAndSeventiethTick) {
 }
 
 TEST(Title, FirstLineBouncesBetweenTheTopAndItsRestingPlace) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 17);
     EXPECT_EQ(h.scene().top(ImgTitle1), 0);
     EXPECT_EQ(h.scene().rect(ImgTitle1).width, 80) << "it grows at the turn";
@@ -58,7 +58,7 @@ TEST(Title, FirstLineBouncesBetweenTheTopAndItsRestingPlace) {
 }
 
 TEST(Title, EndsOnTheTwoHundredAndSixtyNinthTickInTheReadyPhase) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 268);
     EXPECT_TRUE(h.state().TitlePhase);
     h.tick();
@@ -70,7 +70,7 @@ TEST(Title, EndsOnTheTwoHundredAndSixtyNinthTickInTheReadyPhase) {
 }
 
 TEST(Title, TheReadyPhaseOfAFreshInstallHasTheStrangeModeAndTheDefaultRecords) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 269);
     const GameState& s = h.state();
     EXPECT_EQ(s.HighScores, (std::array<int, 3>{320, 190, 190}));
@@ -83,7 +83,7 @@ TEST(Title, TheReadyPhaseOfAFreshInstallHasTheStrangeModeAndTheDefaultRecords) {
 }
 
 TEST(Title, TheReadyPhaseAsksForAKeyBelowTheSettledArtwork) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 269);
     EXPECT_EQ(h.scene().text(Label1), "何かキーを押すとゲームが始まります。");
     EXPECT_EQ(h.scene().element(Label1).color, Colors::Yellow);
@@ -94,7 +94,7 @@ TEST(Title, TheReadyPhaseAsksForAKeyBelowTheSettledArtwork) {
 }
 
 TEST(Title, KeysAreIgnoredWhileTheTitleRuns) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 50);
     h.key();
     h.game().Timer1Timer();
@@ -104,7 +104,7 @@ TEST(Title, KeysAreIgnoredWhileTheTitleRuns) {
 }
 
 TEST(Title, MonsterPressesDoNothingOnceTheArtworkHasSettled) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 200);
     h.game().ImgMonster0MouseDown();
     h.tick(69);
@@ -116,7 +116,7 @@ TEST(Title, MonsterPressesDoNothingOnceTheArtworkHasSettled) {
 // Choosing a hammer mode during the title would stop the title's timer for good, so the Hammer
 // menu is unavailable until the title has ended.
 TEST(Title, HammerMenuIsUnavailableUntilTheTitleEnds) {
-    GameHarness h;
+    CoreHarness h;
     titleTicks(h, 1);
     EXPECT_FALSE(h.platform.isEnabled(MenuItem::N1));
     h.tick(268);
@@ -127,7 +127,7 @@ TEST(Title, HammerMenuIsUnavailableUntilTheTitleEnds) {
 }
 
 TEST(Title, TitleTickRepaintsOnlyTheMovingArtwork) {
-    GameHarness h;
+    CoreHarness h;
     h.game().FormCreate();
     h.game().scene().takeDirtyRects();
     h.tick();

@@ -1,7 +1,7 @@
 #include "RecordFile.h"
 
+#include "CoreHarness.h"
 #include "FileError.h"
-#include "GameHarness.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ template <typename Call> std::string fileErrorOf(Call call) {
     return "";
 }
 
-std::string fullPath(const GameHarness& h, const char* file) {
+std::string fullPath(const CoreHarness& h, const char* file) {
     return h.folder().string() + "/" + file;
 }
 
@@ -57,7 +57,7 @@ Bytes prefix(const Bytes& bytes, std::size_t count) {
 // ---- reading and writing whole files ----
 
 TEST(RecordFile, WriteReplacesTheFileWithExactlyTheBytesAndLeavesNothingElse) {
-    GameHarness h;
+    CoreHarness h;
     const fs::path file = h.dataFile("record1.dat");
     writeFileBytes(file, Bytes(32, 0xEE));
     const HighScoreRecord scores{{400, 250, 260}};
@@ -70,7 +70,7 @@ TEST(RecordFile, WriteReplacesTheFileWithExactlyTheBytesAndLeavesNothingElse) {
 }
 
 TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
-    GameHarness h;
+    CoreHarness h;
     const std::string target = h.dataFile("record1.dat").string();
     const std::array<std::byte, 12> bytes{};
     std::array<std::byte, 12> buffer{};
@@ -97,7 +97,7 @@ TEST(RecordFile, FailuresNameTheFileByItsFullPath) {
 // a write still under way in another copy of the game keeps its file. Files a player put beside
 // the records, however they are named, are never touched.
 TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
-    GameHarness h;
+    CoreHarness h;
     const fs::path data = h.folder() / "data";
     const std::string left1 = temporaryFilePrefix("record1.dat") + "a1B2c3";
     const std::string left2 = temporaryFilePrefix("record2.dat") + "Zz9Yy8";
@@ -127,7 +127,7 @@ TEST(RecordFile, StaleTemporaryFilesOfInterruptedWritesAreRemovedAtStartUp) {
 // off there, it leaves the record only under that name, and the next start puts it back. Cut off
 // once the new record was in place, it leaves a stale copy, which the start removes.
 TEST(RecordFile, ARecordMovedAsideByAnInterruptedWriteIsBackAtTheNextStart) {
-    GameHarness h;
+    CoreHarness h;
     const fs::path data = h.folder() / "data";
     writeFileBytes(setAsideFileName((data / "record1.dat").string()), words({500, 250, 260}));
     h.writeFile("record2.dat", words({0, 0, 2, 70, 60, 1, 0, 1}));
@@ -142,7 +142,7 @@ TEST(RecordFile, ARecordMovedAsideByAnInterruptedWriteIsBackAtTheNextStart) {
 // ---- loading at the end of the title ----
 
 TEST(RecordLoad, FreshInstallHasEachModesLastTargetAndWritesNothing) {
-    GameHarness h;
+    CoreHarness h;
     h.runTitle();
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{320, 190, 190}));
     EXPECT_TRUE(h.platform.questions.empty());
@@ -151,7 +151,7 @@ TEST(RecordLoad, FreshInstallHasEachModesLastTargetAndWritesNothing) {
 }
 
 TEST(RecordLoad, HighScoresComeFromTheFileAndShowForTheMode) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record1.dat", words({500, 250, 260}));
     h.startLevel1();
     EXPECT_EQ(h.state().HighScores, (std::array<std::int32_t, 3>{500, 250, 260}));
@@ -166,7 +166,7 @@ TEST(RecordLoad, ShortHighScoreFileGivesZeroForWhatIsMissing) {
     } cases[] = {{0, {0, 0, 0}}, {4, {500, 0, 0}}, {6, {500, 0xBEEF, 0}}, {11, {500, 0xBEEF, 260}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.size) + " bytes");
-        GameHarness h;
+        CoreHarness h;
         h.writeFile("record1.dat", prefix(full, c.size));
         h.runTitle();
         EXPECT_EQ(h.state().HighScores, c.scores);
@@ -182,7 +182,7 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
     } cases[] = {{0, MenuItem::N2}, {1, MenuItem::N3}, {2, MenuItem::N4}};
     for (const auto& c : cases) {
         SCOPED_TRACE("mode " + std::to_string(c.mode));
-        GameHarness h;
+        CoreHarness h;
         h.writeFile("record2.dat", words({0, 0, 3, 150, 120, c.mode, 41, 0}));
         h.platform.answers = {Answer::Yes};
         h.runTitle();
@@ -208,7 +208,7 @@ TEST(RecordLoad, SavedGameIsOfferedAndRestoredForEachMode) {
 }
 
 TEST(RecordLoad, RestoredPauseResumesWithItsClock) {
-    GameHarness paused;
+    CoreHarness paused;
     paused.writeFile("record2.dat", words({0, 0, 3, 150, 120, 1, 41, 0}));
     paused.platform.answers = {Answer::Yes};
     paused.runTitle();
@@ -222,7 +222,7 @@ TEST(RecordLoad, RestoredPauseResumesWithItsClock) {
 }
 
 TEST(RecordLoad, DecliningTheOfferStartsANewGameInTheStrangeMode) {
-    GameHarness h;
+    CoreHarness h;
     const Bytes saved = words({0, 0, 2, 80, 40, 0, 10, 0});
     h.writeFile("record2.dat", saved);
     h.platform.answers = {Answer::No};
@@ -236,7 +236,7 @@ TEST(RecordLoad, DecliningTheOfferStartsANewGameInTheStrangeMode) {
 }
 
 TEST(RecordLoad, ShortSavedGameIsReadAsFarAsItGoes) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record2.dat", words({7, 8, 2, 40}));
     h.platform.answers = {Answer::Yes};
     h.runTitle();
@@ -273,7 +273,7 @@ TEST(RecordLoad, SavedGameWithNothingToResumeOrThatTheGameCouldNeverHaveWrittenI
     };
     for (const Bytes& file : files) {
         SCOPED_TRACE(describe(file));
-        GameHarness h;
+        CoreHarness h;
         h.writeFile("record2.dat", file);
         h.platform.answers = {Answer::Yes};
         h.startLevel1();
@@ -289,7 +289,7 @@ TEST(RecordLoad, SavedGameWithNothingToResumeOrThatTheGameCouldNeverHaveWrittenI
 // A record file that exists but cannot be read is reported and then treated as absent, so the
 // title always reaches the Ready phase.
 TEST(RecordLoad, UnreadableRecordFilesAreReportedAndTreatedAsAbsent) {
-    GameHarness h;
+    CoreHarness h;
     fs::create_directory(h.dataFile("record1.dat"));
     fs::create_directory(h.dataFile("record2.dat"));
     h.runTitle();
@@ -309,13 +309,13 @@ TEST(RecordLoad, UnreadableRecordFilesAreReportedAndTreatedAsAbsent) {
 }
 
 TEST(RecordLoad, ReservedWordsAreCarriedThroughToTheNextSave) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record2.dat", words({0x12345678, -1, 2, 80, 40, 1, 10, 0}));
-    h.platform.answers = {Answer::Yes, Answer::Yes};
+    h.platform.answers = {Answer::Yes};
     h.runTitle();
     h.key();
     h.tick(3);
     h.key();
-    h.game().N5Click();
+    h.save();
     EXPECT_EQ(h.readFile("record2.dat"), words({0x12345678, -1, 2, 80, 40, 1, 13, 0}));
 }

@@ -2,7 +2,7 @@
 // player's own folder, which it makes on the first save. Another copy of the game may be writing
 // in that folder at the same time.
 
-#include "GameHarness.h"
+#include "CoreHarness.h"
 #include "RecordFile.h"
 #include "RecordFolderLock.h"
 
@@ -26,17 +26,16 @@ protected:
     std::string shared() const { return (m_root / "share" / "zunbario").string() + "/"; }
     // Two levels that do not exist yet, as for a player who never had a data folder.
     std::string records() const { return (m_root / "home" / ".local" / "zunbario").string() + "/"; }
+    FileLocations installed(const std::string& records) const { return {shared(), records, true}; }
 
     // The title, a key, and a save from the menu in the first level.
-    void saveFromTheMenu(Game& game) {
-        runTitle(game, platform);
-        game.FormKeyDown();
-        game.Timer1Timer();
-        platform.answers.push_back(Answer::Yes);
-        game.N5Click();
+    static void saveFromTheMenu(CoreHarness& h) {
+        h.runTitle();
+        h.key();
+        h.tick();
+        h.save();
     }
 
-    FakePlatform platform;
     TempFolder m_folder{"zunbario-installed"};
     const fs::path& m_root = m_folder.path();
 };
@@ -44,9 +43,10 @@ protected:
 } // namespace
 
 TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
-    Game game(platform, FileLocations{shared(), records(), true});
-    saveFromTheMenu(game);
-    game.Help2Click();
+    CoreHarness h{installed(records())};
+    saveFromTheMenu(h);
+    h.game().Help2Click();
+    FakePlatform& platform = h.platform;
 
     EXPECT_EQ(platform.registeredCursors[CursorIndex::Hammer], shared() + "data/Zintok.cur");
     EXPECT_EQ(platform.registeredCursors[CursorIndex::Transparent], shared() + "data/tomei.cur");
@@ -67,19 +67,18 @@ TEST_F(InstalledGame, ReadsItsFilesFromTheSharedFolderAndSavesInThePlayersOwn) {
     }
 
     // The next start offers the game from the player's folder.
-    FakePlatform again;
-    Game next(again, FileLocations{shared(), records(), true});
-    runTitle(next, again);
-    ASSERT_EQ(again.questions.size(), 1u);
-    EXPECT_EQ(again.questions[0].message, "前回の続きからゲームを始めますか？");
+    CoreHarness next{installed(records())};
+    next.runTitle();
+    ASSERT_EQ(next.platform.questions.size(), 1u);
+    EXPECT_EQ(next.platform.questions[0].message, "前回の続きからゲームを始めますか？");
 }
 
 TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeMadeNamesTheFile) {
     fs::create_directories(records());
     fs::permissions(records(),
                     fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    Game game(platform, FileLocations{shared(), records(), true});
-    saveFromTheMenu(game);
+    CoreHarness h{installed(records())};
+    saveFromTheMenu(h);
     EXPECT_TRUE(fs::exists(records() + "record2.dat"));
     EXPECT_EQ(fs::status(records()).permissions() & fs::perms::group_read, fs::perms::group_read);
 
@@ -87,21 +86,17 @@ TEST_F(InstalledGame, AnExistingRecordsFolderKeepsItsModeAndAFolderThatCannotBeM
     // file it could not create.
     std::ofstream(m_root / "blocked") << "not a folder";
     const std::string blocked = (m_root / "blocked" / "zunbario").string() + "/";
-    FakePlatform other;
-    Game refused(other, FileLocations{shared(), blocked, true});
-    runTitle(refused, other);
-    refused.FormKeyDown();
-    other.answers.push_back(Answer::Yes);
-    refused.N5Click();
-    ASSERT_EQ(other.errors.size(), 1u);
-    EXPECT_EQ(other.errors[0], "ファイル " + blocked + "record2.dat を作成できません");
+    CoreHarness refused{installed(blocked)};
+    saveFromTheMenu(refused);
+    ASSERT_EQ(refused.platform.errors.size(), 1u);
+    EXPECT_EQ(refused.platform.errors[0], "ファイル " + blocked + "record2.dat を作成できません");
 }
 
 // Another copy replacing the saved game on a filesystem that refuses to rename over a file has
 // it moved aside for a moment. The starting copy is stopped as it opens its high scores, and the
 // other copy moves the saved game aside then if it can take the folder's lock.
 TEST(SharedRecordFolder, TheStartReadsBothRecordsWhileNoOtherCopyCanMoveOneAside) {
-    GameHarness h;
+    CoreHarness h;
     h.writeFile("record1.dat", words({500, 250, 260}));
     h.writeFile("record2.dat", words({0, 0, 2, 80, 40, 1, 10, 0}));
     const int watch = ::fanotify_init(FAN_CLASS_CONTENT | FAN_CLOEXEC, O_RDONLY);

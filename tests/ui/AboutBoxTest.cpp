@@ -102,7 +102,6 @@ TEST_F(AboutBoxOpen, ElementsLieBottomToTopWithTheirTextsAndStyles) {
     }
 
     QLabel* link = element("Label2");
-    EXPECT_EQ(link->text(), AboutBox::webPage().toString());
     EXPECT_EQ(AboutBox::webPage().host().section('.', -2), QStringLiteral("example.jp"));
     EXPECT_EQ(link->pos(), QPoint(112, 124));
     EXPECT_EQ(link->size(), link->sizeHint()) << "sized to its text";

@@ -1,6 +1,6 @@
 #include "ConfirmDialog.h"
 
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -8,7 +8,7 @@
 #include "Layout.h"
 #include "StatusTexts.h"
 #include "Texts.h"
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -55,14 +55,14 @@ private:
 };
 
 // The main window made while the English translation is installed.
-class WindowInEnglish : public WindowTest {
+class WindowInEnglish : public WindowHarness {
 protected:
     void SetUp() override {
         m_english.emplace();
-        WindowTest::SetUp();
+        WindowHarness::SetUp();
     }
     void TearDown() override {
-        WindowTest::TearDown();
+        WindowHarness::TearDown();
         m_english.reset();
     }
     std::optional<English> m_english;

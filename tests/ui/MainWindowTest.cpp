@@ -4,7 +4,7 @@
 #include "GameMenus.h"
 #include "GameTimer.h"
 #include "PaintRecorder.h"
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +19,7 @@
 namespace {
 
 // The main window shown with its game, as the program opens it.
-using MainWindowShown = WindowTest;
+using MainWindowShown = WindowHarness;
 
 QStringList captions(const QList<QAction*>& actions) {
     QStringList texts;

@@ -3,7 +3,7 @@
 #include "Game.h"
 #include "GameMenus.h"
 #include "TestFiles.h"
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,7 @@ void releaseIn(QWidget& taker) {
 
 // A left press whose release went to a dialog or a menu holds the mouse no longer: with the
 // normal hammer, the next press on the bare field must not hit the monster pressed before.
-class MouseHold : public WindowTest {
+class MouseHold : public WindowHarness {
 protected:
     void startWithTheNormalHammer() {
         startLevel1(HammerMode::NormalOnly);

@@ -1,6 +1,6 @@
 #include "FieldWidget.h"
 #include "Game.h"
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -11,7 +11,7 @@
 namespace {
 
 // Keys and mouse buttons reaching the main window as real Qt events.
-using MainWindowInput = WindowTest;
+using MainWindowInput = WindowHarness;
 
 QPoint centreOf(const Rect& r) {
     return {r.left + r.width / 2, r.top + r.height / 2};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "FileLocations.h"
 #include "Game.h"
 #include "LittleEndian.h"
 #include "Rules.h"
@@ -12,18 +13,17 @@
 #include <string>
 #include <vector>
 
-// FormCreate and the title's ticks until the timer stops in the Ready phase.
-void runTitle(Game& game, const FakePlatform& platform);
-
-// A game over a fake platform in a fresh folder of its own, with the helpers the rules' tests
-// share: running the title, pressing keys, firing ticks and reading record files.
-class GameHarness {
+// The game's core over a fake platform, in a fresh folder of its own, with the helpers the rules'
+// tests share: running the title, pressing keys, firing ticks and reading record files.
+class CoreHarness {
 public:
-    GameHarness();
+    CoreHarness();
     // A game in a folder that others share; the folder is left as it is when the game ends.
-    explicit GameHarness(std::filesystem::path sharedFolder);
-    GameHarness(const GameHarness&) = delete;
-    GameHarness& operator=(const GameHarness&) = delete;
+    explicit CoreHarness(const std::filesystem::path& sharedFolder);
+    // A game whose files and records lie where `locations` says, as installed.
+    explicit CoreHarness(FileLocations locations);
+    CoreHarness(const CoreHarness&) = delete;
+    CoreHarness& operator=(const CoreHarness&) = delete;
 
     FakePlatform platform;
 
@@ -43,6 +43,8 @@ public:
     // Ticks until the running level ends.
     void finishLevel();
     void key() { m_game->FormKeyDown(); }
+    // The save command on the menu, its question answered `answer`.
+    void save(Answer answer = Answer::Yes);
     // Chooses a mode from the Hammer menu and answers Yes to the question that a change of mode
     // asks.
     void chooseMode(HammerMode mode);
@@ -60,7 +62,10 @@ public:
     std::vector<unsigned char> readFile(const std::string& name) const;
 
 private:
+    void open(FileLocations locations);
+
     std::optional<TempFolder> m_ownFolder;
     std::filesystem::path m_folder;
+    std::filesystem::path m_records;
     std::unique_ptr<Game> m_game;
 };

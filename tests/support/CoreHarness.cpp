@@ -1,57 +1,69 @@
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
-GameHarness::GameHarness() : m_ownFolder(std::in_place), m_folder(m_ownFolder->path()) {
-    fs::create_directories(m_folder / "data");
-    m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
+CoreHarness::CoreHarness() : m_ownFolder(std::in_place) {
+    fs::create_directories(m_ownFolder->path() / "data");
+    open(FileLocations::portable(m_ownFolder->path().string() + "/"));
 }
 
-GameHarness::GameHarness(fs::path sharedFolder) : m_folder(std::move(sharedFolder)) {
-    m_game = std::make_unique<Game>(platform, m_folder.string() + "/");
+CoreHarness::CoreHarness(const fs::path& sharedFolder) {
+    open(FileLocations::portable(sharedFolder.string() + "/"));
 }
 
-fs::path GameHarness::dataFile(const std::string& name) const {
-    return m_folder / "data" / name;
+CoreHarness::CoreHarness(FileLocations locations) {
+    open(std::move(locations));
 }
 
-void GameHarness::tick(int n) {
+void CoreHarness::open(FileLocations locations) {
+    // The game's folders end in a slash; the harness names them without it.
+    m_folder = fs::path(locations.appDir).parent_path();
+    m_records = fs::path(locations.recordDir).parent_path();
+    m_game = std::make_unique<Game>(platform, std::move(locations));
+}
+
+fs::path CoreHarness::dataFile(const std::string& name) const {
+    return m_records / name;
+}
+
+void CoreHarness::tick(int n) {
     for (int i = 0; i < n; ++i) {
         ASSERT_TRUE(platform.timerEnabled) << "the timer is off at tick " << i;
         m_game->Timer1Timer();
     }
 }
 
-void runTitle(Game& game, const FakePlatform& platform) {
-    game.FormCreate();
-    while (game.state().TitlePhase && platform.timerEnabled)
-        game.Timer1Timer();
+void CoreHarness::runTitle() {
+    m_game->FormCreate();
+    while (state().TitlePhase && platform.timerEnabled)
+        m_game->Timer1Timer();
 }
 
-void GameHarness::runTitle() {
-    ::runTitle(*m_game, platform);
+void CoreHarness::save(Answer answer) {
+    platform.answers = {answer};
+    m_game->N5Click();
 }
 
-void GameHarness::chooseMode(HammerMode mode) {
+void CoreHarness::chooseMode(HammerMode mode) {
     platform.answers = {Answer::Yes};
     m_game->menuChosen(menuItemOf(mode));
 }
 
-void GameHarness::startLevel1(std::optional<HammerMode> mode) {
+void CoreHarness::startLevel1(std::optional<HammerMode> mode) {
     runTitle();
     if (mode)
         chooseMode(*mode);
     key();
 }
 
-void GameHarness::finishLevel() {
+void CoreHarness::finishLevel() {
     while (state().Playing)
         tick();
 }
 
-void GameHarness::hit() {
+void CoreHarness::hit() {
     ASSERT_TRUE(state().Playing) << "hits count only in play";
     const int before = state().Score;
     while (state().Playing && state().Score == before) {
@@ -72,24 +84,24 @@ void GameHarness::hit() {
     ASSERT_EQ(state().Score, before + 1) << "the level ran out before the hit";
 }
 
-void GameHarness::playLevelTo(int score) {
+void CoreHarness::playLevelTo(int score) {
     key();
     while (state().Playing && state().Score < score)
         hit();
     finishLevel();
 }
 
-void GameHarness::clearGame(int finalScore) {
+void CoreHarness::clearGame(int finalScore) {
     for (int level = 1; level < Rules::LastLevel; ++level)
         playLevelTo(Rules::target(level, state().HammerMode));
     playLevelTo(finalScore);
 }
 
-void GameHarness::writeFile(const std::string& name,
+void CoreHarness::writeFile(const std::string& name,
                             const std::vector<unsigned char>& bytes) const {
     writeFileBytes(dataFile(name), bytes);
 }
 
-std::vector<unsigned char> GameHarness::readFile(const std::string& name) const {
+std::vector<unsigned char> CoreHarness::readFile(const std::string& name) const {
     return fileBytes(dataFile(name));
 }

@@ -1,6 +1,7 @@
-// One copy of the game played by script, for the tests that run two copies on one folder:
+// The core harness in a process of its own, played by script, for the tests that run two copies
+// of the game on one folder:
 //
-//     zunbario_game_copy FOLDER COMMAND...
+//     zunbario_core_script FOLDER COMMAND...
 //
 // The commands run in order:
 //   title-yes, title-no    the whole title, answering the offer of a saved game Yes or No
@@ -14,7 +15,7 @@
 // the last game clear showed a new record, and how many errors were reported so far:
 //   "<command> high 320 500 190 record 1 errors 0"
 
-#include "GameHarness.h"
+#include "CoreHarness.h"
 
 #include <cstdio>
 #include <iostream>
@@ -23,7 +24,7 @@
 namespace {
 
 // Runs one command; false for a command this program does not know.
-bool run(GameHarness& h, const std::string& command) {
+bool run(CoreHarness& h, const std::string& command) {
     if (command == "title-yes" || command == "title-no") {
         h.platform.answers = {command == "title-yes" ? Answer::Yes : Answer::No};
         h.runTitle();
@@ -40,8 +41,7 @@ bool run(GameHarness& h, const std::string& command) {
     } else if (command.starts_with("clear-")) {
         h.clearGame(std::stoi(command.substr(6)));
     } else if (command == "save") {
-        h.platform.answers = {Answer::Yes};
-        h.game().N5Click();
+        h.save();
     } else if (command == "wait") {
         std::string line;
         std::getline(std::cin, line);
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FOLDER COMMAND...\n", argv[0]);
         return 2;
     }
-    GameHarness h{std::filesystem::path(argv[1])};
+    CoreHarness h{std::filesystem::path(argv[1])};
     for (int i = 2; i < argc; ++i) {
         const std::string command = argv[i];
         if (!run(h, command)) {

@@ -1,4 +1,4 @@
-#include "WindowTestSupport.h"
+#include "WindowHarness.h"
 
 #include "ConfirmDialog.h"
 #include "FieldWidget.h"
@@ -34,7 +34,7 @@ void whenDialogOpens(std::function<void(QWidget& dialog)> act) {
     });
 }
 
-void WindowTest::SetUp() {
+void WindowHarness::SetUp() {
     ASSERT_TRUE(m_folder.isValid());
     QDir(m_folder.path()).mkdir(QStringLiteral("data"));
     prepareFolder();
@@ -45,24 +45,24 @@ void WindowTest::SetUp() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
 }
 
-void WindowTest::TearDown() {
+void WindowHarness::TearDown() {
     m_realTicks.reset();
     m_window.reset();
 }
 
-void WindowTest::runTitle() {
+void WindowHarness::runTitle() {
     while (game().state().TitlePhase)
         m_window->tick();
 }
 
-void WindowTest::startLevel1(std::optional<HammerMode> mode) {
+void WindowHarness::startLevel1(std::optional<HammerMode> mode) {
     runTitle();
     if (mode)
         chooseMode(*mode);
     pressKey(Qt::Key_Space);
 }
 
-void WindowTest::chooseMode(HammerMode mode) {
+void WindowHarness::chooseMode(HammerMode mode) {
     whenDialogOpens([](QWidget& dialog) {
         auto* question = qobject_cast<ConfirmDialog*>(&dialog);
         ASSERT_NE(question, nullptr);
@@ -71,21 +71,21 @@ void WindowTest::chooseMode(HammerMode mode) {
     m_window->menus().action(menuItemOf(mode))->trigger();
 }
 
-void WindowTest::pressKey(int key, Qt::KeyboardModifiers modifiers) {
+void WindowHarness::pressKey(int key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(&m_window->field(), static_cast<Qt::Key>(key), modifiers);
 }
 
-void WindowTest::pressAltAlone() {
+void WindowHarness::pressAltAlone() {
     QTest::keyPress(&m_window->field(), Qt::Key_Alt);
     QTest::keyRelease(&m_window->field(), Qt::Key_Alt);
 }
 
-void WindowTest::clickField(Qt::MouseButton button, QPoint fieldPos) {
+void WindowHarness::clickField(Qt::MouseButton button, QPoint fieldPos) {
     QTest::mouseClick(m_window->windowHandle(), button, {},
                       m_window->field().mapTo(m_window.get(), fieldPos));
 }
 
-void WindowTest::doubleClickField(Qt::MouseButton button, QPoint fieldPos) {
+void WindowHarness::doubleClickField(Qt::MouseButton button, QPoint fieldPos) {
     QTest::mouseDClick(m_window->windowHandle(), button, {},
                        m_window->field().mapTo(m_window.get(), fieldPos));
 }

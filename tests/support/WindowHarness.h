@@ -19,9 +19,10 @@ QPoint bareSpot(const Scene& scene);
 // Runs `act` on the next modal dialog as soon as it is up, from inside its event loop.
 void whenDialogOpens(std::function<void(QWidget& dialog)> act);
 
-// A shown and active main window over a fresh folder of its own. Its real timer never reaches
-// the game: the tests give every tick themselves, so a busy machine cannot slip one in.
-class WindowTest : public ::testing::Test {
+// The main window in this process, shown and active, over a fresh folder of its own. Its real
+// timer never reaches the game: the tests give every tick themselves, so a busy machine cannot
+// slip one in.
+class WindowHarness : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
