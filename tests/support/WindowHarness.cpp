@@ -34,6 +34,13 @@ void whenDialogOpens(std::function<void(QWidget& dialog)> act) {
     });
 }
 
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
 void WindowHarness::SetUp() {
     ASSERT_TRUE(m_folder.isValid());
     QDir(m_folder.path()).mkdir(QStringLiteral("data"));

@@ -3,7 +3,9 @@
 #include "HammerMode.h"
 #include "MainWindow.h"
 
+#include <QList>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <optional>
 
 class Game;
+class QAction;
 class Scene;
 
 // A point of the bare field, where no visible element lies, away from the window's edges.
@@ -18,6 +21,9 @@ QPoint bareSpot(const Scene& scene);
 
 // Runs `act` on the next modal dialog as soon as it is up, from inside its event loop.
 void whenDialogOpens(std::function<void(QWidget& dialog)> act);
+
+// The menu items' captions in order, "-" for a separator.
+QStringList captions(const QList<QAction*>& actions);
 
 // The main window in this process, shown and active, over a fresh folder of its own. Its real
 // timer never reaches the game: the tests give every tick themselves, so a busy machine cannot

@@ -30,14 +30,6 @@ QString chosen(const Environment& environment) {
                                 GameLanguage::carried());
 }
 
-QStringList captions(const QList<QAction*>& actions) {
-    QStringList texts;
-    for (const QAction* action : actions)
-        if (!action->isSeparator())
-            texts << action->text();
-    return texts;
-}
-
 // The English translation installed for the length of a test.
 class English {
 public:
@@ -132,7 +124,7 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
               QStringList({"&Normal Hammer Only", "&Strange Hammer Only",
                            "&Random: Normal or Strange Hammer"}));
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
-              QStringList({"&Help Contents", "&About Zunbario"}));
+              QStringList({"&Help Contents", "-", "&About Zunbario"}));
 
     ConfirmDialog question(Texts::SaveQuestion, DialogButtons::YesNoCancel, &window());
     EXPECT_EQ(question.windowTitle(), QStringLiteral("Confirm"));

@@ -21,13 +21,6 @@ namespace {
 // The main window shown with its game, as the program opens it.
 using MainWindowShown = WindowHarness;
 
-QStringList captions(const QList<QAction*>& actions) {
-    QStringList texts;
-    for (const QAction* action : actions)
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
 } // namespace
 
 TEST_F(MainWindowShown, FieldIs617By460AndTheWindowCannotBeResized) {
