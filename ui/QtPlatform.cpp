@@ -116,11 +116,13 @@ void QtPlatform::openHelp(const std::string& path, int context) {
 void QtPlatform::showAbout() {
     if (m_unattended)
         return;
-    if (m_about.isNull())
+    if (m_about.isNull()) {
         m_about = new AboutBox(m_pictures, &m_window);
-    // Modal, but without an event loop of its own: the about box is no question, and the menu's
-    // handler ends at once, so that the game hears of the player leaving while the box is open.
-    m_about->setModal(true);
+        // Modal, but without an event loop of its own: the about box is no question, and the
+        // menu's handler ends at once, so that the game hears of the player leaving while the box
+        // is open.
+        m_about->setModal(true);
+    }
     m_about->show();
 }
 
