@@ -50,7 +50,7 @@ package: build
 # The build folder is also the player's folder: its high scores and saved game survive a clean.
 clean:
 	@keep=$$(mktemp -d) && \
-	for f in record1.dat record2.dat; do \
+	for f in record1.dat record2.dat zunbario.conf; do \
 	  if [ -f $(BUILD)/data/$$f ]; then mv $(BUILD)/data/$$f $$keep/; fi; \
 	done && \
 	rm -rf $(BUILD) build-sanitized && \
