@@ -47,13 +47,19 @@ std::string userDataFolder() {
     return withSeparator(QFile::encodeName(folder).toStdString());
 }
 
-FileLocations locateFiles(const std::string& programDir, const std::string& userDataDir) {
+std::string userConfigFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return withSeparator(QFile::encodeName(folder).toStdString());
+}
+
+FileLocations locateFiles(const std::string& programDir, const std::string& userDataDir,
+                          const std::string& userConfigDir) {
     if (isFolder(programDir + "data"))
         return FileLocations::portable(programDir);
     return {parentOf(programDir) + "share/zunbario/", withSeparator(userDataDir) + "zunbario/",
-            true};
+            true, withSeparator(userConfigDir) + "zunbario/zunbario.conf"};
 }
 
 FileLocations locateFiles() {
-    return locateFiles(programFolder(), userDataFolder());
+    return locateFiles(programFolder(), userDataFolder(), userConfigFolder());
 }

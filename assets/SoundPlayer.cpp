@@ -14,13 +14,22 @@ constexpr std::array<const char*, SoundCount> SoundFiles{
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const QString& folder) : m_folder(folder) {
+SoundPlayer::SoundPlayer(const QString& folder, bool on) : m_folder(folder) {
     for (int i = 0; i < SoundCount; ++i)
         soundOf(static_cast<SoundId>(i));
+    setOn(on);
 }
 
 void SoundPlayer::play(SoundId sound) {
-    m_stream.play(soundOf(sound));
+    if (m_stream)
+        m_stream->play(soundOf(sound));
+}
+
+void SoundPlayer::setOn(bool on) {
+    if (on && !m_stream)
+        m_stream.emplace();
+    else if (!on)
+        m_stream.reset();
 }
 
 SoundSamples SoundPlayer::soundOf(SoundId sound) {

@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>ゲームの保存(&amp;K)</source>
-        <translation>&amp;Save Game</translation>
+        <translation>Save &amp;Game</translation>
     </message>
     <message>
         <source>ヘルプ(&amp;H)</source>
@@ -78,6 +78,30 @@
     <message>
         <source>バージョン情報(&amp;B)</source>
         <translation>&amp;About Zunbario</translation>
+    </message>
+    <message>
+        <source>設定(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>効果音を鳴らす(&amp;S)</source>
+        <translation>Play &amp;Sounds</translation>
+    </message>
+    <message>
+        <source>等倍(&amp;1)</source>
+        <translation>&amp;Normal Size</translation>
+    </message>
+    <message>
+        <source>1.5 倍(&amp;2)</source>
+        <translation>&amp;1.5 × Size</translation>
+    </message>
+    <message>
+        <source>2 倍(&amp;3)</source>
+        <translation>&amp;Double Size</translation>
+    </message>
+    <message>
+        <source>全画面表示(&amp;F)</source>
+        <translation>&amp;Full Screen Mode</translation>
     </message>
 </context>
 <context>

@@ -11,11 +11,16 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
 QRect toQRect(const Rect& r) {
     return {r.left, r.top, r.width, r.height};
+}
+
+QPoint toQPoint(Point p) {
+    return {p.x, p.y};
 }
 
 Qt::Alignment toQt(Align align) {
@@ -47,15 +52,48 @@ void FieldWidget::repaintRects(const std::vector<Rect>& rects) {
     // hit shows its explosion before the next event is taken, not one turn later.
     QRegion region;
     for (const Rect& r : rects)
-        region += toQRect(r);
+        region += m_view.toWidget(r);
     if (!region.isEmpty())
         repaint(region);
 }
 
-bool FieldWidget::reachesGame(const QKeyEvent& event) {
+void FieldWidget::setScale(qreal scale) {
+    m_fillsWidget = false;
+    setView(FieldView::atScale(scale));
+    setFixedSize(m_view.widgetSize());
+}
+
+void FieldWidget::fillWidget() {
+    m_fillsWidget = true;
+    setMinimumSize(1, 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setView(FieldView::fitted(size()));
+}
+
+void FieldWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_fillsWidget)
+        setView(FieldView::fitted(size()));
+}
+
+void FieldWidget::setView(const FieldView& view) {
+    if (view.scale() != m_view.scale())
+        m_stretched.clear();
+    m_view = view;
+    // A larger field is drawn from the double-size pictures, so that it stays crisp.
+    if (m_view.scale() > 1 && !m_largePictures)
+        m_largePictures.emplace(2.0);
+    update();
+}
+
+bool FieldWidget::reachesGame(const QKeyEvent& event) const {
     // Tab and Shift+Tab belong to focus navigation unless Ctrl or Alt is held.
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
-    return !(tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+    if (tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QKeySequence pressed(event.keyCombination().key() |
+                               (event.modifiers() & ~Qt::KeypadModifier));
+    return !m_commandKeys.contains(pressed);
 }
 
 bool FieldWidget::event(QEvent* event) {
@@ -97,17 +135,26 @@ void FieldWidget::focusOutEvent(QFocusEvent* event) {
 void FieldWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    if (m_scene != nullptr) {
-        for (const Element& element : m_scene->elements()) {
-            if (element.visible && toQRect(element.rect).intersects(event->rect()))
-                paintElement(painter, element);
-        }
+    if (m_scene == nullptr)
+        return;
+    // The elements stand in field pixels; text is laid out at the scaled size, not stretched.
+    painter.translate(m_view.origin());
+    painter.scale(m_view.scale(), m_view.scale());
+    const qreal scale = m_view.scale();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != std::round(scale));
+    for (const Element& element : m_scene->elements()) {
+        if (element.visible && m_view.toWidget(element.rect).intersects(event->rect()))
+            paintElement(painter, element);
     }
+}
+
+const Pictures& FieldWidget::pictures() const {
+    return m_largePictures && m_view.scale() > 1 ? *m_largePictures : m_pictures;
 }
 
 const QPixmap& FieldWidget::pixmapOf(const Element& element) const {
     return element.stretched ? stretched(element.picture, toQRect(element.rect).size())
-                             : m_pictures.pixmap(element.picture);
+                             : pictures().pixmap(element.picture);
 }
 
 void FieldWidget::paintElement(QPainter& painter, const Element& element) const {
@@ -139,7 +186,7 @@ const QPixmap& FieldWidget::stretched(Picture picture, QSize size) const {
     QPixmap& scaled = m_stretched[picture];
     if (!scaled.isNull() && scaled.deviceIndependentSize().toSize() == size)
         return scaled;
-    const QPixmap& original = m_pictures.pixmap(picture);
+    const QPixmap& original = pictures().pixmap(picture);
     // Scaled in device pixels, so a double-size drawing stays crisp on a high-density screen.
     const qreal ratio = original.devicePixelRatio();
     scaled = original.isNull() ? QPixmap() : original.scaled(size * ratio);
@@ -147,19 +194,24 @@ const QPixmap& FieldWidget::stretched(Picture picture, QSize size) const {
     return scaled;
 }
 
+void FieldWidget::pressed(QMouseEvent& event) {
+    // A press on the black around a full-screen field hits nothing.
+    if (m_view.onField(event.position()))
+        emit mousePressed(toQPoint(m_view.toField(event.position())),
+                          event.globalPosition().toPoint(), event.button());
+}
+
 void FieldWidget::mousePressEvent(QMouseEvent* event) {
-    emit mousePressed(event->position().toPoint(), event->globalPosition().toPoint(),
-                      event->button());
+    pressed(*event);
 }
 
 void FieldWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click is a press like any other.
-    emit mousePressed(event->position().toPoint(), event->globalPosition().toPoint(),
-                      event->button());
+    pressed(*event);
 }
 
 void FieldWidget::mouseMoveEvent(QMouseEvent* event) {
-    emit mouseMoved(event->position().toPoint(), event->globalPosition().toPoint(),
+    emit mouseMoved(toQPoint(m_view.toField(event->position())), event->globalPosition().toPoint(),
                     event->buttons().testFlag(Qt::LeftButton));
 }
 

@@ -11,6 +11,7 @@
 #include "QtPlatform.h"
 #include "QtReachableFolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -64,12 +65,15 @@ void MainWindow::build(const FileLocations& folders) {
     setCentralWidget(m_field);
     m_menus = new GameMenus(*menuBar());
     m_timer = new GameTimer(this);
-    // The window is exactly the menu bar over the field, and the player cannot resize it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_settingsFile =
+        std::make_unique<SettingsFile>(QFile::decodeName(folders.settingsFile.c_str()));
+    m_settings = m_settingsFile->read();
+    m_menus->showSettings(m_settings);
 
     m_gameFiles = std::make_unique<QtReachableFolder>(folders.appDir);
-    m_platform =
-        std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures, *m_gameFiles);
+    m_platform = std::make_unique<QtPlatform>(*this, *m_field, *m_timer, *m_menus, m_pictures,
+                                              *m_gameFiles, m_settings.soundOn);
     m_game = std::make_unique<Game>(*m_platform, folders);
     m_field->setScene(m_game->scene());
     LabelText::fitTranslations(m_game->scene());
@@ -80,8 +84,19 @@ void MainWindow::build(const FileLocations& folders) {
 void MainWindow::wire() {
     connect(m_timer, &GameTimer::ticked, this, &MainWindow::tick);
     connect(m_menus, &GameMenus::chosen, this, &MainWindow::onMenuChosen);
+    connect(m_menus, &GameMenus::settingsChosen, this, &MainWindow::applySettings);
     for (QMenu* menu : m_menus->dropDowns())
         connect(menu, &QMenu::aboutToHide, this, &MainWindow::giveKeysBackToField);
+    connect(m_menus->dropDowns()[1], &QMenu::aboutToShow, this, &MainWindow::offerFittingSizes);
+
+    // Ctrl+Q closes the game as the close box does, question and all.
+    auto* quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_field->setCommandKeys({quit->shortcut(), m_menus->action(MenuItem::Help2)->shortcut(),
+                             m_menus->fullScreenAction()->shortcut()});
+
     connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
     connect(m_field, &FieldWidget::mousePressed, this,
             [this](QPoint p, QPoint screen, Qt::MouseButton b) {
@@ -110,7 +125,59 @@ void MainWindow::wire() {
 void MainWindow::start() {
     m_runner->run([this] { m_game->FormCreate(); });
     m_field->setFocus();
-    centreOnDesktop();
+    showAtChosenSize();
+}
+
+void MainWindow::applySettings(const PlayerSettings& chosen) {
+    const PlayerSettings before = m_settings;
+    m_settings = chosen;
+    m_platform->setSoundOn(chosen.soundOn);
+    if (chosen.size != before.size || chosen.fullScreen != before.fullScreen)
+        showAtChosenSize();
+    // A file that cannot be written leaves the settings in force for this run.
+    m_settingsFile->write(m_settings);
+}
+
+void MainWindow::showAtChosenSize() {
+    if (m_settings.fullScreen) {
+        m_field->fillWidget();
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        m_field->setScale(scaleOf(fittingSize(m_settings.size)));
+        // The window is exactly the menu bar over the field, and the player cannot resize it.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        centreOnDesktop();
+    }
+    m_platform->fieldScaled();
+}
+
+bool MainWindow::fitsScreen(WindowSize size) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || size == WindowSize::Normal)
+        return true;
+    // The frame is known once the window is shown; until then it counts as none.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize around = frame + QSize(0, menuBar()->sizeHint().height());
+    const QSize field = FieldView::atScale(scaleOf(size)).widgetSize();
+    const QSize available = screen->availableGeometry().size();
+    return field.width() + around.width() <= available.width() &&
+           field.height() + around.height() <= available.height();
+}
+
+WindowSize MainWindow::fittingSize(WindowSize wanted) const {
+    auto size = static_cast<int>(wanted);
+    while (size > 0 && !fitsScreen(static_cast<WindowSize>(size)))
+        --size;
+    return static_cast<WindowSize>(size);
+}
+
+void MainWindow::offerFittingSizes() {
+    for (int i = 0; i < WindowSizeCount; ++i) {
+        const auto size = static_cast<WindowSize>(i);
+        m_menus->sizeAction(size)->setEnabled(fitsScreen(size));
+    }
 }
 
 void MainWindow::tick() {

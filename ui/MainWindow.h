@@ -3,6 +3,7 @@
 #include "FileLocations.h"
 #include "Pictures.h"
 #include "Platform.h"
+#include "PlayerSettings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -16,8 +17,9 @@ class ProgramEnd;
 class QtPlatform;
 class QtReachableFolder;
 
-// The game's one window: a fixed black field under the menu bar. It creates the game, turns
-// every Qt event into the game's handler, and repaints what the handler changed.
+// The game's one window: a black field under the menu bar, at the size the player chose, or
+// covering the screen. It creates the game, turns every Qt event into the game's handler, and
+// repaints what the handler changed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,6 +34,7 @@ public:
     FieldWidget& field() { return *m_field; }
     GameMenus& menus() { return *m_menus; }
     GameTimer& timer() { return *m_timer; }
+    const PlayerSettings& settings() const { return m_settings; }
 
     // One tick of Timer1, as the timer delivers it.
     void tick();
@@ -53,6 +56,14 @@ private:
     // The game starts, and the window takes its place on the desktop.
     void start();
     void onMenuChosen(MenuItem item);
+    // The player's settings take effect and are remembered.
+    void applySettings(const PlayerSettings& chosen);
+    // The field at the chosen size in a window, or covering the screen.
+    void showAtChosenSize();
+    // The chosen size, or the largest smaller one that fits the screen.
+    WindowSize fittingSize(WindowSize wanted) const;
+    bool fitsScreen(WindowSize size) const;
+    void offerFittingSizes();
     void onKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void giveKeysBackToField();
     void selectMenuBar();
@@ -63,6 +74,8 @@ private:
     FieldWidget* m_field = nullptr;
     GameMenus* m_menus = nullptr;
     GameTimer* m_timer = nullptr;
+    std::unique_ptr<SettingsFile> m_settingsFile;
+    PlayerSettings m_settings;
     std::unique_ptr<QtPlatform> m_platform;
     std::unique_ptr<Game> m_game;
     HandlerRunner* m_runner = nullptr;

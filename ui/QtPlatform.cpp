@@ -11,6 +11,7 @@
 #include "GameTimer.h"
 #include "HelpWindow.h"
 #include "LabelText.h"
+#include "Layout.h"
 #include "NativeCaption.h"
 #include "QtReachableFolder.h"
 
@@ -20,9 +21,9 @@
 #include <cstdio>
 
 QtPlatform::QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-                       const Pictures& pictures, const QtReachableFolder& gameFiles)
+                       const Pictures& pictures, const QtReachableFolder& gameFiles, bool soundOn)
     : m_window(window), m_field(field), m_timer(timer), m_menus(menus), m_gameFiles(gameFiles),
-      m_sounds(gameFiles.forQt()), m_pictures(pictures) {}
+      m_sounds(gameFiles.forQt(), soundOn), m_pictures(pictures) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -49,22 +50,57 @@ void QtPlatform::registerCursor(CursorIndex index, const std::string& path) {
 
 void QtPlatform::setCursor(CursorIndex index) {
     // Only the field shows the game's cursor; the menu bar and the frame keep the usual ones.
+    m_cursor = index;
     const std::optional<QCursor>& cursor = m_cursors[this->index(index)];
-    m_field.setCursor(cursor ? *cursor : QCursor(Qt::ArrowCursor));
+    if (!cursor) {
+        m_field.setCursor(Qt::ArrowCursor);
+        return;
+    }
+    // The game's cursor pictures grow with the field they point into.
+    const qreal scale = m_field.view().scale();
+    const QPixmap picture = cursor->pixmap();
+    if (scale == 1 || picture.isNull()) {
+        m_field.setCursor(*cursor);
+        return;
+    }
+    const QPoint hotspot = cursor->hotSpot() * scale;
+    m_field.setCursor(QCursor(
+        picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+        hotspot.x(), hotspot.y()));
+}
+
+void QtPlatform::fieldScaled() {
+    setCursor(m_cursor);
+}
+
+Point QtPlatform::onGameScreen(QPoint screenPos) const {
+    const FieldView& view = m_field.view();
+    const QPointF origin = m_field.mapToGlobal(view.origin());
+    const QPoint base = origin.toPoint();
+    const Point inField = view.toField(m_field.mapFromGlobal(QPointF(screenPos)));
+    return {base.x() + inField.x, base.y() + inField.y};
 }
 
 Point QtPlatform::pointerPosition() const {
-    const QPoint p = m_eventPointer ? *m_eventPointer : QCursor::pos();
-    return {p.x(), p.y()};
+    return onGameScreen(m_eventPointer ? *m_eventPointer : QCursor::pos());
 }
 
 Rect QtPlatform::windowRect() const {
-    const QRect r = m_window.frameGeometry();
-    return {r.x(), r.y(), r.width(), r.height()};
+    // The frame and the menu bar keep their own sizes around the field at its own size; on a
+    // full screen the black around the field does not count.
+    const QRect frame = m_window.frameGeometry();
+    const QRect widget(m_field.mapToGlobal(QPoint(0, 0)), m_field.size());
+    const QPoint base = m_field.mapToGlobal(m_field.view().origin()).toPoint();
+    const int left = widget.left() - frame.left();
+    const int top = widget.top() - frame.top();
+    const int right = frame.right() - widget.right();
+    const int bottom = frame.bottom() - widget.bottom();
+    return {base.x() - left, base.y() - top, left + FieldSize.width + right,
+            top + FieldSize.height + bottom};
 }
 
 int QtPlatform::clientHeight() const {
-    return m_field.height();
+    return FieldSize.height;
 }
 
 void QtPlatform::setMenuEnabled(MenuItem item, bool enabled) {

@@ -20,9 +20,10 @@ class QtReachableFolder;
 // What the game asks of the window system, answered with Qt on the main window.
 class QtPlatform : public Platform {
 public:
-    // The game's cursors, sounds and help are read from `gameFiles`.
+    // The game's cursors, sounds and help are read from `gameFiles`; sounds play when
+    // `soundOn`.
     QtPlatform(QWidget& window, FieldWidget& field, GameTimer& timer, GameMenus& menus,
-               const Pictures& pictures, const QtReachableFolder& gameFiles);
+               const Pictures& pictures, const QtReachableFolder& gameFiles, bool soundOn);
     ~QtPlatform() override;
 
     // While a mouse event is handled, the pointer is where that event puts it, in screen
@@ -46,6 +47,11 @@ public:
     // to standard error.
     void setUnattended(bool unattended) { m_unattended = unattended; }
 
+    // The player's sound switch.
+    void setSoundOn(bool on) { m_sounds.setOn(on); }
+    // The field has been drawn at another scale: the hammer cursor follows it.
+    void fieldScaled();
+
     void setTimerInterval(int milliseconds) override;
     void setTimerEnabled(bool enabled) override;
     void setCaption(const GameText& caption) override;
@@ -67,6 +73,10 @@ public:
 
 private:
     static constexpr std::size_t index(CursorIndex i) { return static_cast<std::size_t>(i); }
+    // A point of the screen as the game sees it: the field at its own size, where it stands,
+    // with the window's frame and menu bar around it as they are. At the normal size in a window
+    // this is the screen itself.
+    Point onGameScreen(QPoint screenPos) const;
 
     QWidget& m_window;
     FieldWidget& m_field;
@@ -79,6 +89,7 @@ private:
     std::optional<QPoint> m_eventPointer;
     // Index 0 is the arrow; a cursor file that could not be read leaves its index empty.
     std::array<std::optional<QCursor>, CursorCount> m_cursors;
+    CursorIndex m_cursor = CursorIndex::Arrow;
     QPointer<HelpWindow> m_help;
     const Pictures& m_pictures;
     // Made when the player first asks for it: its fonts and sizing cost the first frame a few

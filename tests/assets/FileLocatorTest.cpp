@@ -37,20 +37,24 @@ TEST(FileLocator, AGameWithDataBesideItKeepsEverythingThereAndAnInstalledOneUses
     ASSERT_EQ(::mkdir((top + "unpacked/data").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((top + "games").c_str(), 0755), 0);
 
-    const FileLocations unpacked = locateFiles(top + "unpacked/", "/home/player/.local/share/");
+    const FileLocations unpacked =
+        locateFiles(top + "unpacked/", "/home/player/.local/share/", "/home/player/.config/");
     EXPECT_EQ(unpacked.appDir, top + "unpacked/");
     EXPECT_EQ(unpacked.recordDir, top + "unpacked/data/");
+    EXPECT_EQ(unpacked.settingsFile, top + "unpacked/data/zunbario.conf");
     EXPECT_FALSE(unpacked.makeRecordDir) << "a missing data folder beside the program is an error";
 
     // The player's data folder comes with or without its trailing separator.
     for (const std::string home : {"/home/player/.local/share", "/home/player/.local/share/"}) {
-        const FileLocations installed = locateFiles(top + "games/", home);
+        const FileLocations installed = locateFiles(top + "games/", home, "/home/player/.config");
         EXPECT_EQ(installed.appDir, top + "share/zunbario/");
         EXPECT_EQ(installed.recordDir, "/home/player/.local/share/zunbario/");
+        EXPECT_EQ(installed.settingsFile, "/home/player/.config/zunbario/zunbario.conf");
         EXPECT_TRUE(installed.makeRecordDir);
     }
-    EXPECT_EQ(locateFiles("/usr/games/", "/h/").appDir, "/usr/share/zunbario/");
-    EXPECT_EQ(locateFiles("/opt/zunbario/games/", "/h/").appDir, "/opt/zunbario/share/zunbario/");
+    EXPECT_EQ(locateFiles("/usr/games/", "/h/", "/c/").appDir, "/usr/share/zunbario/");
+    EXPECT_EQ(locateFiles("/opt/zunbario/games/", "/h/", "/c/").appDir,
+              "/opt/zunbario/share/zunbario/");
 }
 
 TEST(FileLocator, FilesInAFolderWhoseNameIsNotUtf8AreReadByQtAndShownWithTheirRealName) {

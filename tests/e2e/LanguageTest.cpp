@@ -53,7 +53,7 @@ TEST_F(ProgramLanguage, InEnglishAsksItsQuestionsAndShowsItsHelpInEnglish) {
 
     // The save command, by its English key, asks in English.
     ASSERT_TRUE(startLevel());
-    X11Session::typeKeys(m_window, QStringLiteral("alt+s"));
+    X11Session::typeKeys(m_window, QStringLiteral("alt+g"));
     const auto question = X11Session::waitForWindowNamed(QStringLiteral("Confirm"), Patience);
     ASSERT_TRUE(question.has_value());
     X11Session::screenshot().save(QStringLiteral(SCREENSHOT_FOLDER "/english-question.png"));

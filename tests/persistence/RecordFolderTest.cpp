@@ -26,7 +26,9 @@ protected:
     std::string shared() const { return (m_root / "share" / "zunbario").string() + "/"; }
     // Two levels that do not exist yet, as for a player who never had a data folder.
     std::string records() const { return (m_root / "home" / ".local" / "zunbario").string() + "/"; }
-    FileLocations installed(const std::string& records) const { return {shared(), records, true}; }
+    FileLocations installed(const std::string& records) const {
+        return {shared(), records, true, {}};
+    }
 
     // The title, a key, and a save from the menu in the first level.
     static void saveFromTheMenu(CoreHarness& h) {

@@ -60,7 +60,7 @@ protected:
 } // namespace
 
 TEST_P(SoundPlayerOnHeldServer, NeitherHoldsUpAskingForSoundsNorEndingThePlayer) {
-    auto player = std::make_unique<SoundPlayer>(m_folder);
+    auto player = std::make_unique<SoundPlayer>(m_folder, true);
     ASSERT_TRUE(gameStreamListed());
     longestOfHits(*player, 3);
 
@@ -77,7 +77,7 @@ TEST_P(SoundPlayerOnHeldServer, StillBeingReachedNeitherHoldsUpAskingForSoundsNo
     m_server.freeze();
     QElapsedTimer making;
     making.start();
-    auto player = std::make_unique<SoundPlayer>(m_folder);
+    auto player = std::make_unique<SoundPlayer>(m_folder, true);
     EXPECT_LT(making.elapsed(), NeverWaitedMs);
     EXPECT_LT(longestOfHits(*player, 10), NeverWaitedMs);
     QElapsedTimer ending;
@@ -91,7 +91,7 @@ TEST_P(SoundPlayerOnHeldServer, IsNamedInThePlayersLanguage) {
     QTranslator english;
     ASSERT_TRUE(english.load(QStringLiteral(":/translations/zunbario_en")));
     QCoreApplication::installTranslator(&english);
-    const SoundPlayer player(m_folder);
+    const SoundPlayer player(m_folder, true);
     QCoreApplication::removeTranslator(&english);
     EXPECT_TRUE(gameStreamListed(QStringLiteral("Zunbario")));
 }

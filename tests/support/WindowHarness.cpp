@@ -87,12 +87,15 @@ void WindowHarness::pressAltAlone() {
     QTest::keyRelease(&m_window->field(), Qt::Key_Alt);
 }
 
+QPoint WindowHarness::inWindow(QPoint fieldPos) const {
+    const QRect pixel = m_window->field().view().toWidget({fieldPos.x(), fieldPos.y(), 1, 1});
+    return m_window->field().mapTo(m_window.get(), pixel.center());
+}
+
 void WindowHarness::clickField(Qt::MouseButton button, QPoint fieldPos) {
-    QTest::mouseClick(m_window->windowHandle(), button, {},
-                      m_window->field().mapTo(m_window.get(), fieldPos));
+    QTest::mouseClick(m_window->windowHandle(), button, {}, inWindow(fieldPos));
 }
 
 void WindowHarness::doubleClickField(Qt::MouseButton button, QPoint fieldPos) {
-    QTest::mouseDClick(m_window->windowHandle(), button, {},
-                       m_window->field().mapTo(m_window.get(), fieldPos));
+    QTest::mouseDClick(m_window->windowHandle(), button, {}, inWindow(fieldPos));
 }

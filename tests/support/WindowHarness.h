@@ -49,7 +49,9 @@ protected:
 
     // Alt pressed and released alone, with the modifiers the window system reports.
     void pressAltAlone();
-    // Mouse clicks at a point of the field, through the window system's event queue.
+    // A pixel of the field, at whatever scale it is drawn, in the window's coordinates.
+    QPoint inWindow(QPoint fieldPos) const;
+    // Mouse clicks at a pixel of the field, through the window system's event queue.
     void clickField(Qt::MouseButton button, QPoint fieldPos);
     void doubleClickField(Qt::MouseButton button, QPoint fieldPos);
 

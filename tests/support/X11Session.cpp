@@ -29,7 +29,7 @@ bool start(QProcess& server) {
     // Xvfb picks a free display itself and writes its number to standard output.
     server.start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                  QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                  QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
                   QStringLiteral("tcp")});
     if (!server.waitForStarted(10000))
         return false;

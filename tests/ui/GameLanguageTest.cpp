@@ -118,12 +118,15 @@ TEST(LabelTexts, FitTheirLabelsInJapaneseAndInEnglish) {
 
 TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
     EXPECT_EQ(captions(window().menuBar()->actions()),
-              QStringList({"Ha&mmer", "&Save Game", "&Help"}));
+              QStringList({"Ha&mmer", "Save &Game", "&Settings", "&Help"}));
     const QList<QAction*> bar = window().menuBar()->actions();
     EXPECT_EQ(captions(bar[0]->menu()->actions()),
               QStringList({"&Normal Hammer Only", "&Strange Hammer Only",
                            "&Random: Normal or Strange Hammer"}));
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
+              QStringList({"Play &Sounds", "-", "&Normal Size", "&1.5 × Size", "&Double Size", "-",
+                           "&Full Screen Mode"}));
+    EXPECT_EQ(captions(bar[3]->menu()->actions()),
               QStringList({"&Help Contents", "-", "&About Zunbario"}));
 
     ConfirmDialog question(Texts::SaveQuestion, DialogButtons::YesNoCancel, &window());

@@ -38,23 +38,29 @@ TEST_F(MainWindowShown, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     const QList<QAction*> bar = window().menuBar()->actions();
     EXPECT_EQ(captions(bar),
               QStringList({QStringLiteral("ハンマー(&T)"), QStringLiteral("ゲームの保存(&K)"),
-                           QStringLiteral("ヘルプ(&H)")}));
-    ASSERT_EQ(bar.size(), 3);
+                           QStringLiteral("設定(&S)"), QStringLiteral("ヘルプ(&H)")}));
+    ASSERT_EQ(bar.size(), 4);
     ASSERT_NE(bar[0]->menu(), nullptr);
     EXPECT_EQ(bar[1]->menu(), nullptr);
     ASSERT_NE(bar[2]->menu(), nullptr);
+    ASSERT_NE(bar[3]->menu(), nullptr);
     EXPECT_EQ(captions(bar[0]->menu()->actions()),
               QStringList({QStringLiteral("普通のハンマーのみ(&N)"),
                            QStringLiteral("変なハンマーのみ(&S)"),
                            QStringLiteral("ランダムに普通のハンマーと変なハンマー(&R)")}));
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
+              QStringList({QStringLiteral("効果音を鳴らす(&S)"), QStringLiteral("-"),
+                           QStringLiteral("等倍(&1)"), QStringLiteral("1.5 倍(&2)"),
+                           QStringLiteral("2 倍(&3)"), QStringLiteral("-"),
+                           QStringLiteral("全画面表示(&F)")}));
+    EXPECT_EQ(captions(bar[3]->menu()->actions()),
               QStringList({QStringLiteral("ヘルプ(&D)"), QStringLiteral("-"),
                            QStringLiteral("バージョン情報(&B)")}));
 }
 
 TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHammerMenuShut) {
     const QList<QAction*> bar = window().menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
+    ASSERT_EQ(bar.size(), 4);
     ASSERT_NE(bar[0]->menu(), nullptr);
     for (const QAction* item : bar[0]->menu()->actions()) {
         SCOPED_TRACE(item->text().toStdString());
@@ -65,6 +71,7 @@ TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHam
     EXPECT_FALSE(bar[1]->isEnabled());
     EXPECT_FALSE(bar[0]->isEnabled());
     EXPECT_TRUE(bar[2]->isEnabled());
+    EXPECT_TRUE(bar[3]->isEnabled());
 
     runTitle();
     EXPECT_TRUE(bar[0]->isEnabled());
@@ -187,4 +194,35 @@ TEST_F(MainWindowShown, LeavingWithTheAboutBoxOpenPausesTheLevelForGood) {
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
     EXPECT_FALSE(game().state().Playing);
     EXPECT_TRUE(game().state().ResumePending);
+}
+
+TEST_F(MainWindowShown, ASettingsFileItCannotReadGivesTheDefaultsSilentlyAndLeavesTheRecordsAlone) {
+    const QString settings = m_folder.filePath(QStringLiteral("data/zunbario.conf"));
+    PlayerSettings doubleSize;
+    doubleSize.size = WindowSize::Double;
+    const std::pair<QByteArray, PlayerSettings> cases[] = {
+        {QByteArray("\\x00\\xff\\xfe[[[\\n=\\n", 12), {}},
+        {"sound=maybe\nsize=7\nfullScreen=1\n", {}},
+        {"[General]\nsize=2\nsound=nonsense\n", doubleSize},
+    };
+    for (const auto& [content, expected] : cases) {
+        SCOPED_TRACE(content.toStdString());
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        // A box would stop the test here until someone closed it.
+        const MainWindow again(m_folder.path() + QLatin1Char('/'));
+        EXPECT_EQ(again.settings(), expected);
+    }
+
+    // A folder in the file's place cannot be written: the choice holds for this run all the same.
+    ASSERT_TRUE(QFile::remove(settings));
+    ASSERT_TRUE(QDir().mkdir(settings));
+    MainWindow again(m_folder.path() + QLatin1Char('/'));
+    EXPECT_EQ(again.settings(), PlayerSettings{});
+    again.menus().soundAction()->trigger();
+    EXPECT_FALSE(again.settings().soundOn);
+    EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("data"))).entryList(QDir::Files), QStringList())
+        << "no record file was made or touched";
 }

@@ -39,8 +39,6 @@ protected:
         ASSERT_TRUE(game().state().NormalHammerActive);
     }
 
-    QPoint inWindow(QPoint fieldPos) { return window().field().mapTo(&window(), fieldPos); }
-
     void holdOnMonster0() {
         QTest::mousePress(window().windowHandle(), Qt::LeftButton, {},
                           inWindow(inside(game().scene().rect(ElementId::ImgMonster0))));

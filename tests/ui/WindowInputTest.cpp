@@ -1,10 +1,15 @@
+#include "ConfirmDialog.h"
 #include "FieldWidget.h"
 #include "Game.h"
+#include "GameMenus.h"
+#include "HelpWindow.h"
 #include "WindowHarness.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -155,4 +160,80 @@ TEST_F(MainWindowInput, StrangeHammerFollowsThePointerMirroredWithoutAButtonHeld
     const QPoint moved = window().field().mapToGlobal(local) - start;
     EXPECT_EQ(after.left, before.left - moved.x());
     EXPECT_EQ(after.top, before.top - moved.y());
+}
+
+TEST_F(MainWindowInput, AtOneAndAHalfTimesTheStrangeHammerMovesAndSwingsInFieldPixels) {
+    window().menus().sizeAction(WindowSize::OneAndHalf)->trigger();
+    EXPECT_EQ(window().field().size(), QSize(926, 690));
+    runTitle();
+    const QPoint start(300, 230);
+    QCursor::setPos(window().mapToGlobal(inWindow(start)));
+    pressKey(Qt::Key_Space);
+    ASSERT_FALSE(game().state().NormalHammerActive);
+    const Rect before = game().scene().rect(ElementId::ImgBou);
+
+    const QPoint bare = bareSpot(game().scene());
+    QCursor::setPos(window().mapToGlobal(inWindow(bare)));
+    QTest::mouseMove(window().windowHandle(), inWindow(bare));
+    const Rect after = game().scene().rect(ElementId::ImgBou);
+    EXPECT_EQ(after.left, before.left - (bare.x() - start.x()));
+    EXPECT_EQ(after.top, before.top - (bare.y() - start.y()));
+
+    const Rect monster = game().scene().rect(ElementId::ImgMonster1);
+    game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+    clickField(Qt::LeftButton, bare);
+    EXPECT_EQ(game().state().Score, 1);
+}
+
+TEST_F(MainWindowInput, InFullScreenTheFieldIsCentredAndAPressOnTheBlackAroundItHitsNothing) {
+    runTitle();
+    pressKey(Qt::Key_Space);
+    ASSERT_FALSE(game().state().NormalHammerActive);
+    window().menus().fullScreenAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window().isFullScreen(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window().field().width() > 617; }, 2000));
+    const FieldView view = window().field().view();
+    EXPECT_GT(view.scale(), 1.0);
+    EXPECT_TRUE(view.origin().x() >= 1 || view.origin().y() >= 1) << "no black around the field";
+
+    // The strange hammer lies on a monster: a press on the black swings nothing, one on the
+    // field does.
+    const auto swingAt = [&](QPoint inWindow) {
+        QTest::mouseMove(window().windowHandle(), inWindow);
+        const Rect monster = game().scene().rect(ElementId::ImgMonster1);
+        game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+        QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, inWindow);
+    };
+    swingAt(window().field().mapTo(&window(), QPoint(0, 0)));
+    EXPECT_EQ(game().state().Score, 0);
+    swingAt(inWindow(bareSpot(game().scene())));
+    EXPECT_EQ(game().state().Score, 1);
+
+    window().menus().fullScreenAction()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window().isFullScreen(); }, 2000));
+    EXPECT_EQ(window().field().size(), QSize(617, 460));
+}
+
+TEST_F(MainWindowInput, F1F11AndCtrlQAreTakenByTheirCommandsAndNeverStartALevel) {
+    runTitle();
+    pressKey(Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window().isFullScreen(); }, 2000));
+    pressKey(Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window().isFullScreen(); }, 2000));
+    pressKey(Qt::Key_F1);
+    EXPECT_NE(window().findChild<HelpWindow*>(), nullptr);
+    EXPECT_TRUE(game().scene().isVisible(ElementId::ImgTitle1)) << "a level started";
+
+    // Ctrl is a key of its own, as every key is: its press starts the level, and Q then closes
+    // the game as the close box does, asking first.
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    bool asked = false;
+    whenDialogOpens([&](QWidget& d) {
+        asked = true;
+        qobject_cast<ConfirmDialog*>(&d)->noButton()->click();
+    });
+    pressKey(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(window().isVisible());
 }
