@@ -1,8 +1,21 @@
 #include "ProgramHarness.h"
+#include "TestFiles.h"
 
 namespace {
 
 using Program = ProgramHarness;
+
+// The program started at double size by the player's settings file, with a saved game of the
+// normal-hammer mode to resume: level 1 with 10 s to go, one hit short of its target.
+class ProgramAtDoubleSize : public ProgramHarness {
+protected:
+    ProgramAtDoubleSize() { m_scale = 2; }
+    void prepareFolder() override {
+        writeBytes(dataFile(QStringLiteral("zunbario.conf")), "[General]\nsize=2\n");
+        writeRecordWords(dataFile(QStringLiteral("record2.dat")),
+                         std::array<qint32, 8>{0, 0, 1, 49, 49, 0, 100, 0});
+    }
+};
 
 } // namespace
 
@@ -47,4 +60,21 @@ TEST_F(Program, AKeyStartsLevelOneAndClosingDuringPlayAsksFirst) {
     ASSERT_TRUE(answerQuestion(QStringLiteral("alt+n")));
     EXPECT_TRUE(exitedCleanly());
     EXPECT_FALSE(savedGameExists());
+}
+
+TEST_F(ProgramAtDoubleSize, HitsTheMonstersWhereTheyAreSeenAndStartsAgainAtTheSizeChosenLast) {
+    ASSERT_NO_FATAL_FAILURE(resumeSavedGame());
+    pressMonsters(3);
+    EXPECT_TRUE(waitForLevelEnd(isYellow)) << "no press hit a monster";
+
+    // 1.5 times, chosen from the Settings menu, is the size of the next start.
+    X11Session::typeKeys(m_window, QStringLiteral("alt+s"));
+    X11Session::typeKeys(m_window, QStringLiteral("2"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return X11Session::windowGeometry(m_window).width() == 926; },
+                                Patience));
+    X11Session::requestClose(m_window);
+    answerQuestion(QStringLiteral("alt+n"), 2000);
+    ASSERT_TRUE(exitedCleanly());
+    ASSERT_NO_FATAL_FAILURE(start(m_folder.filePath(QStringLiteral("zunbario"))));
+    EXPECT_EQ(X11Session::windowGeometry(m_window).width(), 926);
 }

@@ -267,6 +267,35 @@ INSTANTIATE_TEST_SUITE_P(, SoundAfterServerRestart, EachSoundServer, soundServer
 
 namespace {
 
+// The same level, with the sound switched off in the player's settings.
+class SoundSwitchedOff : public SoundAfterServerRestart {
+protected:
+    void prepareFolder() override {
+        SoundAfterServerRestart::prepareFolder();
+        writeBytes(dataFile(QStringLiteral("zunbario.conf")), "[General]\nsound=false\n");
+    }
+};
+
+} // namespace
+
+TEST_P(SoundSwitchedOff, ReachesNoServerUntilSwitchedOnFromTheMenu) {
+    const std::vector<Listening::Samples> sounds = gameSounds();
+    resumeSavedGame();
+    pressMonsters(3);
+    const QString clients = m_server.pactl({QStringLiteral("list"), QStringLiteral("clients")});
+    EXPECT_FALSE(clients.contains(QStringLiteral("ズンバリオ"))) << clients.toStdString();
+    EXPECT_TRUE(Listening::listen(m_recording.samples(), sounds).empty());
+
+    // Alt pauses the level and Alt+S resumes it, as two key presses; S in the menu is no key.
+    X11Session::typeKeys(m_window, QStringLiteral("alt+s"));
+    X11Session::typeKeys(m_window, QStringLiteral("s"));
+    EXPECT_TRUE(pressUntilAHitIsHeard(m_recording));
+}
+
+INSTANTIATE_TEST_SUITE_P(, SoundSwitchedOff, EachSoundServer, soundServerName);
+
+namespace {
+
 // As SoundAfterServerRestart, with no server at all: the program's server address leads nowhere.
 class SoundWithoutServer : public ProgramWithSound {
 protected:

@@ -11,18 +11,18 @@
 
 namespace {
 
-// The monsters' blue eyes on the field, as screen points, one per monster.
-std::vector<QPoint> monsterEyes(const QImage& screen, QPoint field) {
+// The monsters' blue eyes on the field drawn at `scale`, as screen points, one per monster.
+std::vector<QPoint> monsterEyes(const QImage& screen, QPoint field, int scale) {
     // The level label is blue too: its letters are no eye.
-    const QRect levelLabel(field + QPoint(512, 16), QSize(80, 24));
+    const QRect levelLabel(field + QPoint(512, 16) * scale, QSize(80, 24) * scale);
     std::vector<std::pair<QPoint, int>> eyes; // first pixel and count
     std::vector<QPoint> sums;
-    for (int y = field.y(); y < field.y() + FieldHeight; ++y) {
-        for (int x = field.x(); x < field.x() + FieldWidth; ++x) {
+    for (int y = field.y(); y < field.y() + FieldHeight * scale; ++y) {
+        for (int x = field.x(); x < field.x() + FieldWidth * scale; ++x) {
             if (!isEyeBlue(screen.pixel(x, y)) || levelLabel.contains(x, y))
                 continue;
             std::size_t i = 0;
-            while (i < eyes.size() && (eyes[i].first - QPoint(x, y)).manhattanLength() > 40)
+            while (i < eyes.size() && (eyes[i].first - QPoint(x, y)).manhattanLength() > 40 * scale)
                 ++i;
             if (i == eyes.size()) {
                 eyes.push_back({QPoint(x, y), 0});
@@ -34,7 +34,7 @@ std::vector<QPoint> monsterEyes(const QImage& screen, QPoint field) {
     }
     std::vector<QPoint> points;
     for (std::size_t i = 0; i < eyes.size(); ++i)
-        if (eyes[i].second >= 15)
+        if (eyes[i].second >= 15 * scale * scale)
             points.push_back(sums[i] / eyes[i].second);
     return points;
 }
@@ -54,7 +54,8 @@ QStringList quickPressAt(QPoint p) {
 
 } // namespace
 
-int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb)) {
+int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb), int scale) {
+    area = QRect(area.topLeft() * scale, area.size() * scale);
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -76,7 +77,7 @@ void ProgramHarness::SetUp() {
     ASSERT_TRUE(copyPortableGame(m_folder.path(), {QStringLiteral(ZUNBARIO_PROGRAM)}));
     prepareFolder();
     ASSERT_NO_FATAL_FAILURE(start(m_folder.filePath(QStringLiteral("zunbario"))));
-    EXPECT_EQ(X11Session::windowGeometry(m_window).width(), FieldWidth);
+    EXPECT_EQ(X11Session::windowGeometry(m_window).width(), FieldWidth * m_scale);
 }
 
 void ProgramHarness::start(const QString& program, const QStringList& arguments,
@@ -94,7 +95,7 @@ void ProgramHarness::start(const QString& program, const QStringList& arguments,
 
 void ProgramHarness::findField() {
     const QRect frame = X11Session::windowGeometry(m_window);
-    m_field = QPoint(frame.left(), frame.bottom() + 1 - FieldHeight);
+    m_field = QPoint(frame.left(), frame.bottom() + 1 - FieldHeight * m_scale);
 }
 
 void ProgramHarness::stop() {
@@ -139,7 +140,8 @@ void ProgramHarness::resumeSavedGame() {
     ASSERT_TRUE(waitForReadyPhase());
     X11Session::typeKeys(m_window, QStringLiteral("space"));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !monsterEyes(X11Session::screenshot(), m_field).empty(); }, Patience));
+        [&] { return !monsterEyes(X11Session::screenshot(), m_field, m_scale).empty(); },
+        Patience));
 }
 
 void ProgramHarness::pressMonsters(int count, int pairAt) {
@@ -148,7 +150,7 @@ void ProgramHarness::pressMonsters(int count, int pairAt) {
     int pressed = 0;
     bool paired = false;
     while (pressed < count && patience.elapsed() < 4 * Patience) {
-        const std::vector<QPoint> eyes = monsterEyes(X11Session::screenshot(), m_field);
+        const std::vector<QPoint> eyes = monsterEyes(X11Session::screenshot(), m_field, m_scale);
         if (eyes.empty()) {
             QTest::qWait(50);
             continue;

@@ -34,8 +34,9 @@ inline bool isEyeBlue(QRgb c) {
     return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 190;
 }
 
-// Pixels of the rectangle (field coordinates) for which `test` holds.
-int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb));
+// Pixels of the rectangle (field coordinates) for which `test` holds, on a field drawn at
+// `scale`.
+int countPixels(const QImage& screen, QPoint field, QRect area, bool (*test)(QRgb), int scale = 1);
 
 // The eight words of a saved-game file, read by its byte path; all zero when it is missing.
 std::array<qint32, 8> savedGameWords(const std::string& path, qint64* size = nullptr);
@@ -60,7 +61,7 @@ protected:
     bool exitedCleanly();
 
     int count(const QImage& screen, QRect area, bool (*test)(QRgb)) const {
-        return countPixels(screen, m_field, area, test);
+        return countPixels(screen, m_field, area, test, m_scale);
     }
     // Waits for the start message that the end of the title shows.
     bool waitForReadyPhase() const;
@@ -88,6 +89,7 @@ protected:
     QTemporaryDir m_folder;
     QProcess m_program;
     std::uint32_t m_window = 0;
-    // The field's top-left corner on the screen.
+    // The field's top-left corner on the screen, and the scale it is drawn at.
     QPoint m_field;
+    int m_scale = 1;
 };
