@@ -1,8 +1,8 @@
 // Figure 4, a level with the strange hammer while the pointer circles the field at 60 Hz
 // through the window system (QCursor::setPos), the same pointer the game reads: 20 s of the
 // process's CPU time, the driving counted. The same driving over a fresh empty window
-// (Baseline.cpp) is shown for reference. Measured at the field's own size and at double size, where
-// the circle and the empty window grow with the field.
+// (Baseline.cpp) is shown for reference. Measured at the field's own size and at double size,
+// where the circle and the empty window grow with the field.
 
 #include "FieldWidget.h"
 #include "Figure.h"
