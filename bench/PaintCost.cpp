@@ -60,7 +60,8 @@ double meanRepaintUs(QWidget& widget) {
     return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / FullRepaints;
 }
 
-// The least a repaint of the field's size can cost here: a window that only paints itself black.
+// What a repaint of the field's size costs here with nothing drawn: a window that only paints
+// itself black, for reference.
 class BlackWindow : public QWidget {
 public:
     explicit BlackWindow(QSize size) {
