@@ -1,7 +1,8 @@
 // The yardsticks the game is measured against: the plainest Qt programs doing the same job.
-//   label          a window with a Japanese label; reports its first frame, then ends
-//   idle MS        an empty window of the game's size, left alone
-//   pointer MS     the same window while the pointer moves over it
+//   label               a window with a Japanese label; reports its first frame, then ends
+//   idle MS             an empty window of the game's size, left alone
+//   pointer MS [SCALE]  the same window while the pointer moves over it; SCALE times larger,
+//                       the pointer's circle too, when given
 
 #include "Measures.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -28,14 +30,14 @@ int labelWindow() {
     return QApplication::exec();
 }
 
-int emptyWindow(std::chrono::milliseconds duration, bool movePointer) {
+int emptyWindow(std::chrono::milliseconds duration, bool movePointer, int scale) {
     QWidget window;
-    window.setFixedSize(617, 460);
+    window.setFixedSize(617 * scale, 460 * scale);
     window.show();
     QTest::qWait(800);
     std::optional<PointerCircle> pointer;
     if (movePointer)
-        pointer.emplace(window.mapToGlobal(window.rect().center()), 150);
+        pointer.emplace(window.mapToGlobal(window.rect().center()), 150 * scale);
     const Load load = measureLoad(duration);
     report("cpuMs", load.cpuMs);
     report("cpuPercent", load.cpuPercent());
@@ -53,6 +55,7 @@ int main(int argc, char* argv[]) {
     if (mode == QStringLiteral("label"))
         return labelWindow();
     if (mode == QStringLiteral("idle") || mode == QStringLiteral("pointer"))
-        return emptyWindow(duration, mode == QStringLiteral("pointer"));
+        return emptyWindow(duration, mode == QStringLiteral("pointer"),
+                           std::max(1, arguments.value(3).toInt()));
     return 2;
 }

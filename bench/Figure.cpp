@@ -5,6 +5,7 @@
 #include "Measures.h"
 #include "PortableCopy.h"
 
+#include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -147,6 +148,28 @@ Reports runChild(const QString& program, const QStringList& arguments,
 
 void BenchWindow::prepareFolder() {
     ASSERT_TRUE(copyPortableGame(m_folder.path(), {}));
+}
+
+void ScaledBenchWindow::prepareFolder() {
+    BenchWindow::prepareFolder();
+    if (GetParam() == 1)
+        return;
+    QFile settings(m_folder.path() + QStringLiteral("/data/zunbario.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nsize=" + QByteArray::number(GetParam()) + "\n");
+}
+
+void ScaledBenchWindow::SetUp() {
+    BenchWindow::SetUp();
+    // A screen too small for the size would show the field at its own size instead.
+    ASSERT_EQ(window().field().view().scale(), GetParam());
+}
+
+std::string ScaledBenchWindow::figureAtScale(const std::string& number,
+                                             const std::string& name) const {
+    if (GetParam() == 1)
+        return number + " " + name;
+    return number + "b " + name + "\nat double size";
 }
 
 void BenchWindow::SetUp() {

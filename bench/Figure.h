@@ -69,5 +69,17 @@ protected:
     QPoint monsterCentre(int monster);
 };
 
+// The same window with the field drawn at a scale the player may choose (the parameter: 1 or 2),
+// read from the settings file in the player's folder as the game reads it at start.
+class ScaledBenchWindow : public BenchWindow, public ::testing::WithParamInterface<int> {
+protected:
+    void prepareFolder() override;
+    void SetUp() override;
+
+    // The row's figure: "5 Paint" at the field's own size, "5b Paint" and "double size" under it
+    // at twice the size.
+    std::string figureAtScale(const std::string& number, const std::string& name) const;
+};
+
 inline constexpr ElementId Monsters[] = {ElementId::ImgMonster0, ElementId::ImgMonster1,
                                          ElementId::ImgMonster2};

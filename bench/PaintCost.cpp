@@ -1,18 +1,20 @@
 // Figure 5, what a repaint costs: every title tick stepped and repainted as the game runs it,
 // the painted region checked against the old and new places of the elements that changed;
-// then synchronous full repaints of the real elements, flush included.
+// then synchronous full repaints of the real elements, flush included. Measured at the field's
+// own size and at double size.
 
 #include "FieldWidget.h"
 #include "Figure.h"
 #include "Game.h"
 #include "GameTimer.h"
-#include "Layout.h"
 #include "Measures.h"
 #include "PaintRecorder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -22,14 +24,11 @@ constexpr int FullRepaints = 300;
 constexpr double FullRepaintLimitUs = 1000;
 
 using Elements = std::array<Element, ElementCount>;
-using Paint = BenchWindow;
+using Paint = ScaledBenchWindow;
 
-QRect toQRect(const Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
-// Where the screen may differ after a tick: the old and new places of every element that changed.
-QRegion changedRegion(const Elements& before, const Elements& after) {
+// Where the screen may differ after a tick: the old and new places of every element that changed,
+// in the widget's pixels.
+QRegion changedRegion(const Elements& before, const Elements& after, const FieldView& view) {
     QRegion region;
     for (std::size_t i = 0; i < before.size(); ++i) {
         const Element& b = before[i];
@@ -37,9 +36,9 @@ QRegion changedRegion(const Elements& before, const Elements& after) {
         if (b.rect == a.rect && b.visible == a.visible && b.text == a.text && b.color == a.color)
             continue;
         if (b.visible)
-            region += toQRect(b.rect);
+            region += view.toWidget(b.rect);
         if (a.visible)
-            region += toQRect(a.rect);
+            region += view.toWidget(a.rect);
     }
     return region;
 }
@@ -61,12 +60,28 @@ double meanRepaintUs(QWidget& widget) {
     return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / FullRepaints;
 }
 
+// What a repaint of the field's size costs here with nothing drawn: a window that only paints
+// itself black, for reference.
+class BlackWindow : public QWidget {
+public:
+    explicit BlackWindow(QSize size) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter(this).fillRect(event->rect(), Qt::black);
+    }
+};
+
 } // namespace
 
-TEST_F(Paint, TitleTicksRepaintOnlyTheChangeAndFullRepaints) {
+TEST_P(Paint, TitleTicksRepaintOnlyTheChangeAndFullRepaints) {
     // The title is stepped here alone; the real timer does not run beside it.
     window().timer().setEnabled(false);
     PaintRecorder recorder(window().field());
+    const FieldView& view = window().field().view();
     const Scene& scene = game().scene();
     std::vector<double> cycleUs, paintUs;
     double worstArea = 0;
@@ -80,7 +95,7 @@ TEST_F(Paint, TitleTicksRepaintOnlyTheChangeAndFullRepaints) {
         QCoreApplication::processEvents();
         const double cycle = static_cast<double>(timer.nsecsElapsed()) / 1000.0;
         ++ticks;
-        const QRegion changed = changedRegion(before, scene.elements());
+        const QRegion changed = changedRegion(before, scene.elements(), view);
         if (changed.isEmpty()) {
             ++unchanged;
             repaintedUnchanged += recorder.paints() > 0 ? 1 : 0;
@@ -102,20 +117,27 @@ TEST_F(Paint, TitleTicksRepaintOnlyTheChangeAndFullRepaints) {
     pressSpace();
     QCoreApplication::processEvents();
     const double playUs = meanRepaintUs(window().field());
+    BlackWindow black(view.widgetSize());
+    black.show();
+    settle(300);
+    const double blackUs = meanRepaintUs(black);
 
-    printRow({"5 Paint (real\nelements)",
+    const QSize widget = view.widgetSize();
+    printRow({figureAtScale("5", "Paint (real\nelements)"),
               "a title tick repaints\nonly what changed;\nfull repaint under 1 ms",
               "title tick: paint " + fixed(median(paintUs), 0) + " us median, " +
                   fixed(maximum(paintUs), 0) + " us worst;\n  whole turn " +
                   fixed(median(cycleUs), 0) + " us median; at most " +
-                  fixed(100.0 * worstArea / (FieldSize.width * FieldSize.height), 1) +
+                  fixed(100.0 * worstArea / (widget.width() * widget.height()), 1) +
                   " % of the field\n" + std::to_string(paintingOutside) + " of " +
                   std::to_string(cycleUs.size()) + " moving ticks painted outside the change;\n  " +
                   std::to_string(repaintedUnchanged) + " of " + std::to_string(unchanged) +
                   " still ticks repainted\nfull repaint (field + menu bar): " +
                   fixed(readyUs + menuUs, 0) + " us Ready,\n  " + fixed(playUs + menuUs, 0) +
                   " us play; field alone " + fixed(readyUs, 0) + " us Ready",
-              "",
+              "a black window of the\nfield's size: " + fixed(blackUs, 0) + " us",
               paintingOutside == 0 && repaintedUnchanged == 0 &&
                   readyUs + menuUs < FullRepaintLimitUs && playUs + menuUs < FullRepaintLimitUs});
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Paint, ::testing::Values(1, 2));

@@ -22,7 +22,8 @@ status=0
 BENCH_ROWS=$rows ctest --test-dir "$build" -L perf --output-on-failure "$@" >&2 || status=$?
 
 echo "ズンバリオ benchmarks: Qt platform ${BENCH_PLATFORM:-offscreen}, $(nproc) processors, load $load before the run"
-sort -t "$(printf '\t')" -k2,2n "$rows" | awk -F '\t' '
+# The rows of one figure, such as 5 and 5b, stay in the order they were measured.
+sort -s -t "$(printf '\t')" -k2,2n "$rows" | awk -F '\t' '
 BEGIN {
     n = split("Figure\tGoal\tMeasured\tBaseline (same run)\tVerdict", heading, "\t")
     for (c = 1; c <= 5; c++) cell[1, c] = heading[c]
