@@ -140,15 +140,31 @@ void MainWindow::applySettings(const PlayerSettings& chosen) {
 
 void MainWindow::showAtChosenSize() {
     if (m_settings.fullScreen) {
+        if (!windowState().testFlag(Qt::WindowFullScreen))
+            m_windowPlace = geometry().topLeft();
         m_field->fillWidget();
+        // The fixed size stays in the window's hints until it is lifted, and a window manager
+        // would keep the window at that size on the full screen.
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
+        const bool wasFullScreen = windowState().testFlag(Qt::WindowFullScreen);
+        const qreal scale = scaleOf(fittingSize(m_settings.size));
         setWindowState(windowState() & ~Qt::WindowFullScreen);
-        m_field->setScale(scaleOf(fittingSize(m_settings.size)));
+        m_field->setScale(scale);
         // The window is exactly the menu bar over the field, and the player cannot resize it.
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-        centreOnDesktop();
+        // Leaving full screen, the window goes back where it stood, unless its size changed
+        // meanwhile. The client area is placed: the frame is not known again yet.
+        if (wasFullScreen && scale == m_windowScale) {
+            adjustSize();
+            setGeometry(QRect(m_windowPlace, size()));
+        } else {
+            centreOnDesktop();
+        }
+        m_windowScale = scale;
     }
     m_platform->fieldScaled();
 }

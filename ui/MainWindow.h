@@ -82,4 +82,8 @@ private:
     ProgramEnd* m_end = nullptr;
     // The window stands centred with the frame the window manager put around it.
     bool m_centredWithFrame = false;
+    // The scale of the field in a window and where its client area stood, kept while the window
+    // covers the screen.
+    qreal m_windowScale = 1.0;
+    QPoint m_windowPlace;
 };

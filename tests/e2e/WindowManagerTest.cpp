@@ -140,3 +140,18 @@ TEST_F(ProgramUnderWindowManager, ALevelRunsOnWhileTheAboutBoxIsOpen) {
     EXPECT_NE(clock(), running) << "the clock stood still behind the about box";
     EXPECT_FALSE(pauseMessageShown(0));
 }
+
+TEST_F(ProgramUnderWindowManager, F11CoversTheScreenAndGivesTheWindowBackFramedAndCentred) {
+    QRect outer;
+    ASSERT_TRUE(waitForFrameAndCentre(outer));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    X11Session::typeKeys(m_window, QStringLiteral("F11"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return X11Session::outerGeometry(m_window) == screen; }, Patience))
+        << "the window stands at " << X11Session::outerGeometry(m_window).width() << "x"
+        << X11Session::outerGeometry(m_window).height();
+
+    X11Session::typeKeys(m_window, QStringLiteral("F11"));
+    EXPECT_TRUE(waitForFrameAndCentre(outer));
+    EXPECT_EQ(X11Session::windowGeometry(m_window).width(), FieldWidth);
+}
