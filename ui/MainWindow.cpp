@@ -140,7 +140,7 @@ void MainWindow::applySettings(const PlayerSettings& chosen) {
 
 void MainWindow::showAtChosenSize() {
     if (m_settings.fullScreen) {
-        if (!windowState().testFlag(Qt::WindowFullScreen))
+        if (isVisible() && !windowState().testFlag(Qt::WindowFullScreen))
             m_windowPlace = geometry().topLeft();
         m_field->fillWidget();
         // The fixed size stays in the window's hints until it is lifted, and a window manager
@@ -158,13 +158,14 @@ void MainWindow::showAtChosenSize() {
         layout()->setSizeConstraint(QLayout::SetFixedSize);
         // Leaving full screen, the window goes back where it stood, unless its size changed
         // meanwhile. The client area is placed: the frame is not known again yet.
-        if (wasFullScreen && scale == m_windowScale) {
+        if (wasFullScreen && m_windowPlace && scale == m_windowScale) {
             adjustSize();
-            setGeometry(QRect(m_windowPlace, size()));
+            setGeometry(QRect(*m_windowPlace, size()));
         } else {
             centreOnDesktop();
         }
         m_windowScale = scale;
+        m_windowPlace.reset();
     }
     m_platform->fieldScaled();
 }

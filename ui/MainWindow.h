@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class FieldWidget;
 class Game;
@@ -85,5 +86,5 @@ private:
     // The scale of the field in a window and where its client area stood, kept while the window
     // covers the screen.
     qreal m_windowScale = 1.0;
-    QPoint m_windowPlace;
+    std::optional<QPoint> m_windowPlace;
 };
