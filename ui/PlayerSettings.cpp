@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <array>
+#include <optional>
 
 namespace {
 

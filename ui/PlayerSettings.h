@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 // How large the field is drawn in a window: the field's own 617 × 460 pixels, half as large again,
 // or twice as large.

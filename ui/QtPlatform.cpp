@@ -73,11 +73,13 @@ void QtPlatform::fieldScaled() {
     setCursor(m_cursor);
 }
 
+QPoint QtPlatform::fieldOrigin() const {
+    return m_field.mapToGlobal(m_field.view().origin()).toPoint();
+}
+
 Point QtPlatform::onGameScreen(QPoint screenPos) const {
-    const FieldView& view = m_field.view();
-    const QPointF origin = m_field.mapToGlobal(view.origin());
-    const QPoint base = origin.toPoint();
-    const Point inField = view.toField(m_field.mapFromGlobal(QPointF(screenPos)));
+    const QPoint base = fieldOrigin();
+    const Point inField = m_field.view().toField(m_field.mapFromGlobal(QPointF(screenPos)));
     return {base.x() + inField.x, base.y() + inField.y};
 }
 
@@ -90,7 +92,7 @@ Rect QtPlatform::windowRect() const {
     // full screen the black around the field does not count.
     const QRect frame = m_window.frameGeometry();
     const QRect widget(m_field.mapToGlobal(QPoint(0, 0)), m_field.size());
-    const QPoint base = m_field.mapToGlobal(m_field.view().origin()).toPoint();
+    const QPoint base = fieldOrigin();
     const int left = widget.left() - frame.left();
     const int top = widget.top() - frame.top();
     const int right = frame.right() - widget.right();

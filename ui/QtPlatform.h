@@ -77,6 +77,8 @@ private:
     // with the window's frame and menu bar around it as they are. At the normal size in a window
     // this is the screen itself.
     Point onGameScreen(QPoint screenPos) const;
+    // The field's top left corner on the screen, in whole pixels.
+    QPoint fieldOrigin() const;
 
     QWidget& m_window;
     FieldWidget& m_field;

@@ -18,6 +18,12 @@ namespace {
 // Keys and mouse buttons reaching the main window as real Qt events.
 using MainWindowInput = WindowHarness;
 
+// The strange hammer laid over monster 1, so that a swing hits it.
+void putHammerOnAMonster(Game& game) {
+    const Rect monster = game.scene().rect(ElementId::ImgMonster1);
+    game.scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+}
+
 QPoint centreOf(const Rect& r) {
     return {r.left + r.width / 2, r.top + r.height / 2};
 }
@@ -135,8 +141,7 @@ TEST_F(MainWindowInput, StrangeHammerSwingsOnTheBareFieldAndOnBothPressesOfADoub
     // The pointer comes to rest on the bare field first; then the hammer is put over a monster.
     const QPoint bare = bareSpot(game().scene());
     QTest::mouseMove(window().windowHandle(), window().field().mapTo(&window(), bare));
-    const Rect monster = game().scene().rect(ElementId::ImgMonster1);
-    game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+    putHammerOnAMonster(game());
 
     clickField(Qt::LeftButton, bare);
     EXPECT_EQ(game().state().Score, 1);
@@ -179,8 +184,7 @@ TEST_F(MainWindowInput, AtOneAndAHalfTimesTheStrangeHammerMovesAndSwingsInFieldP
     EXPECT_EQ(after.left, before.left - (bare.x() - start.x()));
     EXPECT_EQ(after.top, before.top - (bare.y() - start.y()));
 
-    const Rect monster = game().scene().rect(ElementId::ImgMonster1);
-    game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+    putHammerOnAMonster(game());
     clickField(Qt::LeftButton, bare);
     EXPECT_EQ(game().state().Score, 1);
 }
@@ -200,8 +204,7 @@ TEST_F(MainWindowInput, InFullScreenTheFieldIsCentredAndAPressOnTheBlackAroundIt
     // field does.
     const auto swingAt = [&](QPoint inWindow) {
         QTest::mouseMove(window().windowHandle(), inWindow);
-        const Rect monster = game().scene().rect(ElementId::ImgMonster1);
-        game().scene().moveTo(ElementId::ImgBou, {monster.left + 4, monster.top + 4});
+        putHammerOnAMonster(game());
         QTest::mouseClick(window().windowHandle(), Qt::LeftButton, {}, inWindow);
     };
     swingAt(window().field().mapTo(&window(), QPoint(0, 0)));
