@@ -13,6 +13,8 @@ inline constexpr const char* TransparentCursor = "data/tomei.cur";
 // The record files, in the records folder (data/ beside the program, or the player's own).
 inline constexpr const char* HighScores = "record1.dat";
 inline constexpr const char* SavedGame = "record2.dat";
+// The ten best game clears of each mode, as text, beside the records.
+inline constexpr const char* Scores = "scores.txt";
 inline constexpr const char* Help = "Zintok.html";
 inline constexpr int HelpFirstTopic = 1;
 

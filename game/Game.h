@@ -7,8 +7,11 @@
 #include "Random.h"
 #include "Rules.h"
 #include "Scene.h"
+#include "ScoreTable.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +72,16 @@ public:
     // interaction): a game that closing would have offered to save is saved as if the answer
     // were Yes; otherwise nothing is written. Never asks.
     void closeWithoutAsking();
+
+    // The ten best game clears of each mode as the score file holds them now; a file that cannot
+    // be read gives what could be read of it, and no error.
+    ScoreTable readScores() const;
+    // The entry the latest game clear of this run put into the table, by mode index.
+    struct LatestScore {
+        std::size_t mode = 0;
+        ScoreEntry entry;
+    };
+    const std::optional<LatestScore>& latestScore() const { return m_latestScore; }
 
 private:
     // Title (GameTitle.cpp).
@@ -138,6 +151,9 @@ private:
         std::vector<GameText> errors;
     };
     ClearedGameRecords recordClearedGame();
+    // Adds the game clear to the score file when it reaches the ten best of its mode
+    // (GameScores.cpp); called under the records folder's lock.
+    void recordScore(ClearedGameRecords& result);
     std::string path(const char* relative) const { return m_state.AppDir + relative; }
     std::string recordPath(const char* name) const { return m_folders.recordDir + name; }
     // The record file to write, its folder made first where the player has none yet.
@@ -151,4 +167,5 @@ private:
     MouseRouter m_mouse;
     // The last answer to closing still stands: no level was started or resumed since.
     bool m_closeAnswered = false;
+    std::optional<LatestScore> m_latestScore;
 };

@@ -42,7 +42,7 @@ bool Game::loadRecords() {
         const RecordFolderLock lock(recordPath(Files::HighScores));
         // Writes that were cut off in an earlier run may have left temporary files beside the
         // records, or a record moved aside.
-        for (const char* name : {Files::HighScores, Files::SavedGame}) {
+        for (const char* name : {Files::HighScores, Files::SavedGame, Files::Scores}) {
             restoreSetAsideRecord(recordPath(name));
             removeStaleTemporaryFiles(recordPath(name));
         }
@@ -194,6 +194,7 @@ Game::ClearedGameRecords Game::recordClearedGame() {
         s.Level = 0;
         tryWrite([this] { SaveGame(); });
     }
+    recordScore(result);
     return result;
 }
 

@@ -60,4 +60,9 @@ public:
     virtual Size textSize(const GameText& text, Font font) const = 0;
     // Milliseconds since midnight, UTC: the random source's seed.
     virtual std::int64_t millisecondsOfDay() const = 0;
+    // Seconds since 1970-01-01 00:00 UTC: the date of a game clear.
+    virtual std::int64_t secondsSinceEpoch() const = 0;
+    // The player's name for the score table, UTF-8: the account's full name, or its login name
+    // when it has none.
+    virtual std::string playerName() const = 0;
 };

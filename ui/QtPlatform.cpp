@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "AboutBox.h"
+#include "AccountName.h"
 #include "ConfirmDialog.h"
 #include "CoreTexts.h"
 #include "CursorFile.h"
@@ -171,4 +172,12 @@ Size QtPlatform::textSize(const GameText& text, Font font) const {
 
 std::int64_t QtPlatform::millisecondsOfDay() const {
     return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+}
+
+std::int64_t QtPlatform::secondsSinceEpoch() const {
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+std::string QtPlatform::playerName() const {
+    return accountName();
 }

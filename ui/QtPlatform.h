@@ -70,6 +70,8 @@ public:
     void showAbout() override;
     Size textSize(const GameText& text, Font font) const override;
     std::int64_t millisecondsOfDay() const override;
+    std::int64_t secondsSinceEpoch() const override;
+    std::string playerName() const override;
 
 private:
     static constexpr std::size_t index(CursorIndex i) { return static_cast<std::size_t>(i); }

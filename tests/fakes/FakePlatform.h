@@ -61,6 +61,9 @@ public:
     std::vector<std::pair<std::string, int>> helpRequests;
     int aboutShown = 0;
     std::int64_t timeOfDay = 0;
+    // The clock and the account a game clear's score entry takes.
+    std::int64_t now = 1'800'000'000;
+    std::string name = "Player";
 
     void setTimerInterval(int milliseconds) override {
         if (milliseconds != timerInterval)
@@ -105,6 +108,8 @@ public:
     // Ten pixels a character of each line, a line per '\r', at the font's height.
     Size textSize(const GameText& text, Font font) const override;
     std::int64_t millisecondsOfDay() const override { return timeOfDay; }
+    std::int64_t secondsSinceEpoch() const override { return now; }
+    std::string playerName() const override { return name; }
 
     bool isEnabled(MenuItem item) const {
         const auto it = menuEnabled.find(item);
