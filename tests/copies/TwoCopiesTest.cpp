@@ -4,6 +4,7 @@
 
 #include "ChildProcess.h"
 #include "CoreHarness.h"
+#include "ScoreTable.h"
 
 #include <cerrno>
 #include <csignal>
@@ -153,22 +154,41 @@ TEST_F(TwoCopies, AGameClearStillCancelsTheSavedGameItRead) {
     EXPECT_EQ(folder.readFile("record2.dat"), words({5, 6, 0, 200, 130, 1, 120, 1}));
 }
 
-// Both copies clear game after game at the same time, each in its own mode, so that their
-// re-reads and writes overlap: every record survives the other copy's writes.
-TEST_F(TwoCopies, GameClearsAtTheSameTimeLoseNoRecord) {
+// Both copies clear game after game at the same time, so that their re-reads and writes overlap:
+// every record survives the other copy's writes, and so does every entry of the score table,
+// in the copy's own mode and in the mode both play.
+TEST_F(TwoCopies, GameClearsAtTheSameTimeLoseNoRecordAndNoScore) {
     constexpr int Clears = 150;
     const std::string count = std::to_string(Clears);
-    Copy a(folder.folder(), {"title-no", "wait", "clears-1000-" + count});
-    Copy b(folder.folder(), {"title-no", "mode-2", "wait", "clears-2000-" + count});
-    a.nextReport();
-    b.nextReport();
-    b.nextReport();
+    Copy a(folder.folder(), {"title-no", "name-A", "wait", "clears-1000-" + count, "wait", "mode-2",
+                             "clears-3000-5"});
+    Copy b(folder.folder(), {"title-no", "mode-2", "name-B", "wait", "clears-2000-" + count, "wait",
+                             "clears-3100-5"});
+    for (int report = 0; report < 2; ++report)
+        a.nextReport();
+    for (int report = 0; report < 3; ++report)
+        b.nextReport();
     a.proceed();
     b.proceed();
     for (Copy* copy : {&a, &b}) {
         const std::string report = copy->nextReport();
         EXPECT_TRUE(report.ends_with("record 1 errors 0")) << report;
-        ASSERT_TRUE(copy->finish());
     }
-    EXPECT_EQ(folder.readFile("record1.dat"), words({320, 1000 + Clears - 1, 2000 + Clears - 1}));
+    a.proceed();
+    b.proceed();
+    for (Copy* copy : {&a, &b})
+        ASSERT_TRUE(copy->finish());
+    EXPECT_EQ(folder.readFile("record1.dat"), words({320, 1149, 3104}));
+
+    const ScoreTable scores = readScoreFile(folder.dataFile("scores.txt")).table;
+    std::vector<std::string> strange;
+    for (const ScoreEntry& entry : scores.entries(1))
+        strange.push_back(entry.name + std::to_string(entry.score));
+    EXPECT_EQ(strange, (std::vector<std::string>{"A1149", "A1148", "A1147", "A1146", "A1145",
+                                                 "A1144", "A1143", "A1142", "A1141", "A1140"}));
+    std::vector<std::string> random;
+    for (const ScoreEntry& entry : scores.entries(2))
+        random.push_back(entry.name + std::to_string(entry.score));
+    EXPECT_EQ(random, (std::vector<std::string>{"B3104", "B3103", "B3102", "B3101", "B3100",
+                                                "A3004", "A3003", "A3002", "A3001", "A3000"}));
 }

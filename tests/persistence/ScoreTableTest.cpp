@@ -1,0 +1,134 @@
+// The score table: the ten best game clears of each hammer mode, in scores.txt beside the
+// records.
+
+#include "ScoreTable.h"
+
+#include "CoreHarness.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using enum ElementId;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::int32_t> scoresOf(const ScoreTable& table, std::size_t mode) {
+    std::vector<std::int32_t> scores;
+    for (const ScoreEntry& entry : table.entries(mode))
+        scores.push_back(entry.score);
+    return scores;
+}
+
+std::string text(const std::vector<unsigned char>& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+std::vector<unsigned char> bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+TEST(ScoreTable, RanksByScoreWithTheOlderFirstOnTiesAndKeepsTheTenBest) {
+    ScoreTable table;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(table.add(0, {100 + i * 10, 1000 + i, "P"}));
+    // An equal score played later ranks below; one played earlier (a copy that took longer to
+    // write it) above.
+    EXPECT_EQ(table.add(0, {150, 2000, "later"}), 4u);
+    EXPECT_EQ(table.add(0, {150, 10, "earlier"}), 3u);
+    EXPECT_EQ(scoresOf(table, 0),
+              (std::vector<std::int32_t>{180, 170, 160, 150, 150, 150, 140, 130, 120, 110}));
+    EXPECT_EQ(table.entries(0)[3].name, "earlier");
+    EXPECT_EQ(table.entries(0)[5].name, "later");
+
+    // The eleventh drops out; a score at the foot that only ties it does not get in.
+    EXPECT_EQ(table.add(0, {110, 3000, "tie"}), std::nullopt);
+    EXPECT_EQ(table.add(0, {500, 3000, "best"}), 0u);
+    EXPECT_EQ(scoresOf(table, 0).back(), 120);
+    EXPECT_TRUE(table.entries(1).empty()) << "each mode has a table of its own";
+
+    // As text and back, a name with a line break kept to its line.
+    EXPECT_EQ(table.add(2, {7, 1'765'000'000, "Taro\nYamada"}), 0u);
+    bool damaged = true;
+    const ScoreTable read = ScoreTable::fromText(table.toText(), &damaged);
+    EXPECT_EQ(read, table);
+    EXPECT_FALSE(damaged);
+    EXPECT_NE(table.toText().find("\nrandom 7 2025-12-06T05:46:40Z Taro Yamada\n"),
+              std::string::npos);
+}
+
+// A game clear enters the table of its mode whether or not it beats the high score; the
+// starting high scores are nobody's game.
+TEST(ScoreTable, EveryGameClearThatReachesTheTenBestIsKeptWithItsDateAndPlayer) {
+    CoreHarness h;
+    h.writeFile("record1.dat", words({320, 500, 190}));
+    h.platform.name = "山田 太郎";
+    h.runTitle();
+    h.clearGame(200);
+    ASSERT_FALSE(h.state().NewRecordShown);
+
+    const ScoreTable table = h.game().readScores();
+    ASSERT_EQ(table.entries(1).size(), 1u);
+    EXPECT_EQ(table.entries(1)[0], (ScoreEntry{200, h.platform.now, "山田 太郎"}));
+    EXPECT_TRUE(table.entries(0).empty());
+    ASSERT_TRUE(h.game().latestScore());
+    EXPECT_EQ(h.game().latestScore()->mode, 1u);
+    EXPECT_EQ(h.game().latestScore()->entry, table.entries(1)[0]);
+    EXPECT_TRUE(h.platform.errors.empty());
+}
+
+// A file the game did not write whole keeps what could be read of it, and the file as it was
+// lies beside it from the first rewrite on; nothing is said about it.
+TEST(ScoreTable, ADamagedFileKeepsItsReadableLinesAndIsKeptAsItWasBeforeTheFirstRewrite) {
+    CoreHarness h;
+    const std::string damaged = "# a heading\n"
+                                "strange 400 2026-01-02T03:04:05Z Hanako\n"
+                                "strange 30O 2026-01-02T03:04:05Z typo\n"
+                                "\xff\xfe garbage\n"
+                                "strange 200 2026-02-30T00:00:00Z no such day\n"
+                                "strange 100 2026-01-03T00:00:00Z Jiro";
+    h.writeFile("scores.txt", bytes(damaged));
+    h.writeFile("scores.txt.damaged", bytes("an older one"));
+    h.runTitle();
+    EXPECT_EQ(scoresOf(h.game().readScores(), 1), (std::vector<std::int32_t>{400, 100}));
+    h.clearGame(250);
+    h.clearGame(220);
+
+    EXPECT_EQ(scoresOf(h.game().readScores(), 1), (std::vector<std::int32_t>{400, 250, 220, 100}));
+    EXPECT_EQ(text(h.readFile("scores.txt.damaged-2")), damaged);
+    EXPECT_EQ(text(h.readFile("scores.txt.damaged")), "an older one");
+    EXPECT_FALSE(fs::exists(h.dataFile("scores.txt.damaged-3"))) << "the rewritten file is whole";
+    EXPECT_TRUE(h.platform.errors.empty());
+
+    // Too large to be the game's: the lines within the limit count.
+    std::string large;
+    while (large.size() < ScoreFile::MaxSize)
+        large += "strange 90 2026-01-04T00:00:00Z " + std::string(100, 'x') + "\n";
+    h.writeFile("scores.txt", bytes(large));
+    const ScoreFile read = readScoreFile(h.dataFile("scores.txt").string());
+    EXPECT_TRUE(read.damaged);
+    EXPECT_EQ(read.table.entries(1).size(), 10u);
+    h.clearGame(195);
+    EXPECT_TRUE(text(h.readFile("scores.txt.damaged-3")) == large);
+    EXPECT_EQ(scoresOf(h.game().readScores(), 1)[0], 195);
+}
+
+// What stands where the file should be cannot be replaced: the write is reported as a record's
+// is, and the game clear goes on.
+TEST(ScoreTable, AFolderInTheFilesPlaceReadsAsEmptyAndItsWriteIsReported) {
+    CoreHarness h;
+    fs::create_directories(h.dataFile("scores.txt"));
+    h.runTitle();
+    EXPECT_TRUE(h.game().readScores().empty());
+    EXPECT_TRUE(h.platform.errors.empty());
+    h.clearGame(200);
+    EXPECT_EQ(h.platform.errors, (std::vector<std::string>{"ファイル " + h.folder().string() +
+                                                           "/data/scores.txt を作成できません"}));
+    EXPECT_TRUE(h.state().CelebrationPhase);
+    EXPECT_FALSE(h.game().latestScore());
+    EXPECT_TRUE(fs::is_directory(h.dataFile("scores.txt")));
+}
