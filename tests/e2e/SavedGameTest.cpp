@@ -1,7 +1,9 @@
 #include "ProgramHarness.h"
 #include "TestFiles.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <array>
 
 namespace {
@@ -51,4 +53,50 @@ TEST_F(ProgramWithSavedGame, ResumesTheSavedGameAndSavesItAgainWhenClosed) {
     EXPECT_LE(words[6], maxTicks);
     EXPECT_EQ(words[7], 0) << "an interrupted level resumes";
     EXPECT_EQ(QFileInfo(dataFile(QStringLiteral("record2.dat"))).size(), 32);
+}
+
+namespace {
+
+// Level 4 of the normal-hammer mode with 40 s to go and 300 hits: hits until its end clear the
+// game.
+class ProgramNearAGameClear : public ProgramHarness {
+protected:
+    void prepareFolder() override {
+        writeRecordWords(dataFile(QStringLiteral("record2.dat")),
+                         Words{0, 0, 4, 300, 300, 0, 40, 0});
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramNearAGameClear, KeepsTheGameClearInTheScoreTableAndShowsItOnCtrlH) {
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    resumeSavedGame();
+    pressMonsters(30);
+    const QString scores = dataFile(QStringLiteral("scores.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(scores); }, 4 * Patience))
+        << "the level did not end in a game clear";
+
+    // One entry, the normal hammer's, with the final score, the time of the clear and a name.
+    const QStringList lines = QString::fromUtf8(readBytes(scores)).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << readBytes(scores).toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QLatin1Char('#')));
+    const QStringList fields = lines[1].split(QLatin1Char(' '));
+    ASSERT_GE(fields.size(), 4) << lines[1].toStdString();
+    EXPECT_EQ(fields[0], QStringLiteral("normal"));
+    EXPECT_GT(fields[1].toInt(), 300);
+    EXPECT_EQ(fields[1].toInt(), recordWords<3>(dataFile(QStringLiteral("record1.dat")))[0]);
+    const QDateTime cleared = QDateTime::fromString(fields[2], Qt::ISODate);
+    EXPECT_GE(cleared.toSecsSinceEpoch(), before) << fields[2].toStdString();
+    EXPECT_LE(cleared.toSecsSinceEpoch(), QDateTime::currentSecsSinceEpoch());
+    EXPECT_FALSE(fields.mid(3).join(QLatin1Char(' ')).trimmed().isEmpty()) << "the player's name";
+
+    // Ctrl+H opens the table over the celebration, and Escape closes it.
+    X11Session::typeKeys(m_window, QStringLiteral("ctrl+h"));
+    const auto table = X11Session::waitForWindowNamed(QStringLiteral("ズンバリオの記録"), Patience);
+    ASSERT_TRUE(table.has_value());
+    X11Session::typeKeys(*table, QStringLiteral("Escape"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return !X11Session::waitForWindowNamed(QStringLiteral("ズンバリオの記録"), 0); },
+        Patience));
 }
