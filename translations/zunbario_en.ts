@@ -64,6 +64,10 @@
         <translation>&amp;Random: Normal or Strange Hammer</translation>
     </message>
     <message>
+        <source>記録(&amp;V)…</source>
+        <translation>&amp;High Scores…</translation>
+    </message>
+    <message>
         <source>ゲームの保存(&amp;K)</source>
         <translation>Save &amp;Game</translation>
     </message>
@@ -113,6 +117,49 @@
     <message>
         <source>&lt;h2&gt;ヘルプを表示できません&lt;/h2&gt;&lt;p&gt;ヘルプファイル「%1」が見つかりません。&lt;/p&gt;&lt;p&gt;ゲームはこのまま続けられます。&lt;/p&gt;</source>
         <translation>&lt;h2&gt;The help cannot be shown&lt;/h2&gt;&lt;p&gt;The help file “%1” was not found.&lt;/p&gt;&lt;p&gt;The game goes on as before.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresWindow</name>
+    <message>
+        <source>ズンバリオの記録</source>
+        <translation>Zunbario High Scores</translation>
+    </message>
+    <message>
+        <source>普通のハンマー</source>
+        <translation>Normal Hammer</translation>
+    </message>
+    <message>
+        <source>変なハンマー</source>
+        <translation>Strange Hammer</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>このモードでクリアしたゲームはまだありません。</source>
+        <translation>No game has been cleared in this mode yet.</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>得点</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Player</translation>
     </message>
 </context>
 <context>

@@ -86,14 +86,39 @@ void FieldWidget::setView(const FieldView& view) {
     update();
 }
 
+bool FieldWidget::isCommand(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination().key() |
+                               (event.modifiers() & ~Qt::KeypadModifier));
+    return m_commandKeys.contains(pressed);
+}
+
 bool FieldWidget::reachesGame(const QKeyEvent& event) const {
     // Tab and Shift+Tab belong to focus navigation unless Ctrl or Alt is held.
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
     if (tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
-    const QKeySequence pressed(event.keyCombination().key() |
-                               (event.modifiers() & ~Qt::KeypadModifier));
-    return !m_commandKeys.contains(pressed);
+    return !isCommand(event);
+}
+
+void FieldWidget::take(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Control) {
+        // A held Ctrl repeats on some desktops; it is still one press.
+        if (!event.isAutoRepeat())
+            m_heldCtrl = event.modifiers();
+        return;
+    }
+    if (isCommand(event)) {
+        m_heldCtrl.reset();
+        return;
+    }
+    handHeldCtrl();
+    if (reachesGame(event))
+        emit keyPressed(event.key(), event.modifiers());
+}
+
+void FieldWidget::handHeldCtrl() {
+    if (const std::optional<Qt::KeyboardModifiers> held = std::exchange(m_heldCtrl, std::nullopt))
+        emit keyPressed(Qt::Key_Control, *held);
 }
 
 bool FieldWidget::event(QEvent* event) {
@@ -102,10 +127,8 @@ bool FieldWidget::event(QEvent* event) {
     // hears the key there, and the event goes on unaccepted so the shortcut still works.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (reachesGame(*key)) {
-            m_keyTakenEarly = key->key();
-            emit keyPressed(key->key(), key->modifiers());
-        }
+        m_keyTakenEarly = key->key();
+        take(*key);
         event->ignore();
         return false;
     }
@@ -119,13 +142,22 @@ bool FieldWidget::event(QEvent* event) {
 void FieldWidget::keyPressEvent(QKeyEvent* event) {
     if (m_keyTakenEarly != 0 && m_keyTakenEarly == event->key())
         m_keyTakenEarly = 0;
-    else if (reachesGame(*event))
-        emit keyPressed(event->key(), event->modifiers());
+    else
+        take(*event);
     // The game never consumes a key: the window may still act on it.
     event->ignore();
 }
 
+void FieldWidget::keyReleaseEvent(QKeyEvent* event) {
+    // Ctrl let go with nothing pressed meanwhile is a key press of its own for the game.
+    if (event->key() == Qt::Key_Control && !event->isAutoRepeat())
+        handHeldCtrl();
+    event->ignore();
+}
+
 void FieldWidget::focusOutEvent(QFocusEvent* event) {
+    // A held Ctrl released elsewhere is no key for the game.
+    m_heldCtrl.reset();
     // A menu opened from the keyboard takes the mouse along with the keys.
     if (event->reason() == Qt::PopupFocusReason)
         emit mouseLost();
@@ -195,6 +227,8 @@ const QPixmap& FieldWidget::stretched(Picture picture, QSize size) const {
 }
 
 void FieldWidget::pressed(QMouseEvent& event) {
+    // A Ctrl held back reaches the game before the press that followed it.
+    handHeldCtrl();
     // A press on the black around a full-screen field hits nothing.
     if (m_view.onField(event.position()))
         emit mousePressed(toQPoint(m_view.toField(event.position())),

@@ -49,6 +49,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -58,7 +59,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool isCommand(const QKeyEvent& event) const;
     bool reachesGame(const QKeyEvent& event) const;
+    // A key press, heard once however it arrives: handed to the game, held back or dropped.
+    void take(const QKeyEvent& event);
+    void handHeldCtrl();
     void pressed(QMouseEvent& event);
     void setView(const FieldView& view);
     void paintElement(QPainter& painter, const Element& element) const;
@@ -81,4 +86,8 @@ private:
     // The key already handed to the game when its shortcut check passed by, so that the key
     // press which follows is not counted twice.
     int m_keyTakenEarly = 0;
+    // A bare Ctrl press waits for what comes next: before a command's key (Ctrl+H) it is
+    // dropped, so that opening a window never starts or pauses a level first; before any other
+    // key, or at its release, the game hears it after all. These are its modifiers.
+    std::optional<Qt::KeyboardModifiers> m_heldCtrl;
 };

@@ -11,6 +11,10 @@ GameMenus::GameMenus(QMenuBar& bar) : QObject(&bar) {
     addCommand(*m_hammerMenu, MenuItem::N2, tr("普通のハンマーのみ(&N)"), true);
     addCommand(*m_hammerMenu, MenuItem::N3, tr("変なハンマーのみ(&S)"), true);
     addCommand(*m_hammerMenu, MenuItem::N4, tr("ランダムに普通のハンマーと変なハンマー(&R)"), true);
+    m_hammerMenu->addSeparator();
+    m_highScores = m_hammerMenu->addAction(tr("記録(&V)…"));
+    m_highScores->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_highScores->setEnabled(m_hammerMenu->menuAction()->isEnabled());
 
     // Saving is a command straight on the bar, with no menu of its own.
     QAction* save = bar.addAction(tr("ゲームの保存(&K)"));
@@ -88,6 +92,10 @@ void GameMenus::wire(MenuItem item) {
 
 void GameMenus::setEnabled(MenuItem item, bool enabled) {
     m_actions[index(item)]->setEnabled(enabled);
+    // The high scores open exactly when the Hammer menu could, so that their shortcut never
+    // works while a level is in play.
+    if (item == MenuItem::N1)
+        m_highScores->setEnabled(enabled);
 }
 
 void GameMenus::setChecked(MenuItem item, bool checked) {

@@ -26,6 +26,8 @@ public:
     QAction* soundAction() const { return m_sound; }
     QAction* sizeAction(WindowSize size) const { return m_sizes[static_cast<std::size_t>(size)]; }
     QAction* fullScreenAction() const { return m_fullScreen; }
+    // The window's own item at the foot of the Hammer menu, enabled whenever that menu is.
+    QAction* highScoresAction() const { return m_highScores; }
     // The drop-down menus, whose closing gives the keyboard back to the field.
     std::array<QMenu*, 3> dropDowns() const { return {m_hammerMenu, m_settingsMenu, m_helpMenu}; }
 
@@ -50,6 +52,7 @@ private:
     QAction* m_sound = nullptr;
     std::array<QAction*, WindowSizeCount> m_sizes{};
     QAction* m_fullScreen = nullptr;
+    QAction* m_highScores = nullptr;
     std::array<QAction*, MenuItemCount> m_actions{};
     std::array<bool, MenuItemCount> m_checked{};
 };

@@ -5,6 +5,7 @@
 #include "GameMenus.h"
 #include "GameTimer.h"
 #include "HandlerRunner.h"
+#include "HighScoresWindow.h"
 #include "LabelText.h"
 #include "NativeCaption.h"
 #include "ProgramEnd.h"
@@ -94,8 +95,10 @@ void MainWindow::wire() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus->highScoresAction(), &QAction::triggered, this, &MainWindow::showHighScores);
     m_field->setCommandKeys({quit->shortcut(), m_menus->action(MenuItem::Help2)->shortcut(),
-                             m_menus->fullScreenAction()->shortcut()});
+                             m_menus->fullScreenAction()->shortcut(),
+                             m_menus->highScoresAction()->shortcut()});
 
     connect(m_field, &FieldWidget::keyPressed, this, &MainWindow::onKeyPressed);
     connect(m_field, &FieldWidget::mousePressed, this,
@@ -236,6 +239,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::endWithoutAsking() {
     m_end->endWithoutAsking();
+}
+
+void MainWindow::showHighScores() {
+    // Offered only while the game is idle, so nothing needs to stand still while it is open. It
+    // has no event loop of its own: the game's handlers keep running as they do without it.
+    auto* scores = new HighScoresWindow(m_game->readScores(), modeIndex(m_game->state().HammerMode),
+                                        m_game->latestScore(), this);
+    scores->setAttribute(Qt::WA_DeleteOnClose);
+    connect(scores, &QDialog::finished, this, &MainWindow::giveKeysBackToField);
+    scores->open();
 }
 
 void MainWindow::onKeyPressed(int key, Qt::KeyboardModifiers modifiers) {

@@ -65,6 +65,7 @@ private:
     WindowSize fittingSize(WindowSize wanted) const;
     bool fitsScreen(WindowSize size) const;
     void offerFittingSizes();
+    void showHighScores();
     void onKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void giveKeysBackToField();
     void selectMenuBar();

@@ -4,6 +4,7 @@
 #include "ErrorBox.h"
 #include "FileError.h"
 #include "Game.h"
+#include "HighScoresWindow.h"
 #include "LabelText.h"
 #include "Layout.h"
 #include "StatusTexts.h"
@@ -11,9 +12,11 @@
 #include "WindowHarness.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTranslator>
 #include <map>
 
@@ -122,7 +125,7 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
     const QList<QAction*> bar = window().menuBar()->actions();
     EXPECT_EQ(captions(bar[0]->menu()->actions()),
               QStringList({"&Normal Hammer Only", "&Strange Hammer Only",
-                           "&Random: Normal or Strange Hammer"}));
+                           "&Random: Normal or Strange Hammer", "-", "&High Scores…"}));
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
               QStringList({"Play &Sounds", "-", "&Normal Size", "&1.5 × Size", "&Double Size", "-",
                            "&Full Screen Mode"}));
@@ -137,6 +140,12 @@ TEST_F(WindowInEnglish, MenusQuestionsStatusWordsAndErrorsAreEnglish) {
     for (const QPushButton* button : question.findChildren<QPushButton*>())
         buttons << button->text();
     EXPECT_EQ(buttons, QStringList({"&Yes", "&No", "Cancel"}));
+
+    const HighScoresWindow list({}, 0, std::nullopt, &window());
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("Zunbario High Scores"));
+    EXPECT_EQ(list.tabs()->tabText(1), QStringLiteral("Strange Hammer"));
+    EXPECT_EQ(qobject_cast<QLabel*>(list.tabs()->widget(1))->text(),
+              QStringLiteral("No game has been cleared in this mode yet."));
 
     // The new-record banner, never re-labelled, is as wide as its English text.
     EXPECT_GE(game().scene().rect(ElementId::LabelNR).width,

@@ -3,18 +3,23 @@
 #include "Game.h"
 #include "GameMenus.h"
 #include "GameTimer.h"
+#include "HighScoresWindow.h"
 #include "PaintRecorder.h"
 #include "WindowHarness.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -47,7 +52,9 @@ TEST_F(MainWindowShown, MenuBarHoldsEveryItemInOrderWithSaveDirectlyOnTheBar) {
     EXPECT_EQ(captions(bar[0]->menu()->actions()),
               QStringList({QStringLiteral("普通のハンマーのみ(&N)"),
                            QStringLiteral("変なハンマーのみ(&S)"),
-                           QStringLiteral("ランダムに普通のハンマーと変なハンマー(&R)")}));
+                           QStringLiteral("ランダムに普通のハンマーと変なハンマー(&R)"),
+                           QStringLiteral("-"), QStringLiteral("記録(&V)…")}));
+    EXPECT_EQ(window().menus().highScoresAction()->shortcut(), QKeySequence("Ctrl+H"));
     EXPECT_EQ(captions(bar[2]->menu()->actions()),
               QStringList({QStringLiteral("効果音を鳴らす(&S)"), QStringLiteral("-"),
                            QStringLiteral("等倍(&1)"), QStringLiteral("1.5 倍(&2)"),
@@ -62,7 +69,8 @@ TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHam
     const QList<QAction*> bar = window().menuBar()->actions();
     ASSERT_EQ(bar.size(), 4);
     ASSERT_NE(bar[0]->menu(), nullptr);
-    for (const QAction* item : bar[0]->menu()->actions()) {
+    for (const MenuItem mode : HammerModeItems) {
+        const QAction* item = window().menus().action(mode);
         SCOPED_TRACE(item->text().toStdString());
         EXPECT_TRUE(item->isCheckable());
         EXPECT_FALSE(item->isChecked());
@@ -70,11 +78,13 @@ TEST_F(MainWindowShown, AtStartNothingIsCheckedSavingIsOffAndTheTitleKeepsTheHam
     }
     EXPECT_FALSE(bar[1]->isEnabled());
     EXPECT_FALSE(bar[0]->isEnabled());
+    EXPECT_FALSE(window().menus().highScoresAction()->isEnabled());
     EXPECT_TRUE(bar[2]->isEnabled());
     EXPECT_TRUE(bar[3]->isEnabled());
 
     runTitle();
     EXPECT_TRUE(bar[0]->isEnabled());
+    EXPECT_TRUE(window().menus().highScoresAction()->isEnabled());
     EXPECT_TRUE(window().menus().action(MenuItem::N3)->isChecked());
 }
 
@@ -227,4 +237,31 @@ TEST_F(MainWindowShown, ASettingsFileItCannotReadGivesTheDefaultsSilentlyAndLeav
     EXPECT_FALSE(again.settings().soundOn);
     EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("data"))).entryList(QDir::Files), QStringList())
         << "no record file was made or touched";
+}
+
+TEST(HighScoresWindow, ListsTheEntriesAsTheyStandAndMarksTheLatestClearOfItsMode) {
+    ScoreTable scores;
+    const ScoreEntry latest{300, 1'800'000'000, "<b>花子</b> & Co"};
+    scores.add(2, {500, 1'700'000'000, "Taro"});
+    scores.add(2, latest);
+    scores.add(2, {100, 1'600'000'000, "Jiro"});
+    // An equal entry in another mode is not the one this run added.
+    scores.add(1, latest);
+    const HighScoresWindow list(scores, 2, Game::LatestScore{2, latest});
+    EXPECT_EQ(list.tabs()->currentIndex(), 2);
+
+    const auto* rows = qobject_cast<QTreeWidget*>(list.tabs()->widget(2));
+    ASSERT_NE(rows, nullptr);
+    ASSERT_EQ(rows->topLevelItemCount(), 3);
+    const QTreeWidgetItem* second = rows->topLevelItem(1);
+    EXPECT_EQ(second->text(0), QStringLiteral("2"));
+    EXPECT_EQ(second->text(1), QStringLiteral("300"));
+    EXPECT_EQ(second->text(2), QLocale().toString(QDateTime::fromSecsSinceEpoch(1'800'000'000),
+                                                  QLocale::ShortFormat));
+    EXPECT_EQ(second->text(3), QString::fromUtf8("<b>花子</b> & Co"));
+    EXPECT_EQ(rows->selectedItems(), QList<QTreeWidgetItem*>({rows->topLevelItem(1)}));
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(rows->topLevelItem(row)->font(3).bold(), row == 1) << row;
+
+    EXPECT_TRUE(qobject_cast<QTreeWidget*>(list.tabs()->widget(1))->selectedItems().isEmpty());
 }
