@@ -10,7 +10,6 @@
 //   clear-N                four levels, each reaching its target, the last ending on N hits
 //   clears-FIRST-COUNT     COUNT game clears in a row, ending on FIRST, FIRST + 1, ... hits
 //   save                   a save from the menu, answered Yes
-//   name-NAME              the player's name the game clears that follow are kept under
 //   wait                   one line read from standard input before going on
 // After each command one line on standard output tells the high scores the copy holds, whether
 // the last game clear showed a new record, and how many errors were reported so far:
@@ -41,8 +40,6 @@ bool run(CoreHarness& h, const std::string& command) {
             h.clearGame(first + i);
     } else if (command.starts_with("clear-")) {
         h.clearGame(std::stoi(command.substr(6)));
-    } else if (command.starts_with("name-")) {
-        h.platform.name = command.substr(5);
     } else if (command == "save") {
         h.save();
     } else if (command == "wait") {

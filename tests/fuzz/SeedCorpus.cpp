@@ -1,7 +1,7 @@
 // Writes the small starting inputs of one fuzzer into a folder, so that no binary corpus has to
 // live in the repository:
 //
-//     zunbario_fuzz_seeds records|scores|title|cursor|jpeg FOLDER
+//     zunbario_fuzz_seeds records|title|cursor|jpeg FOLDER
 
 #include "LittleEndian.h"
 #include "Records.h"
@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <jpeglib.h>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -42,19 +41,6 @@ Bytes savedGame(std::int32_t level, std::int32_t score, std::int32_t startScore,
     record.ticks = ticks;
     record.freshStart = freshStart;
     return bytesOf(record.toBytes());
-}
-
-Bytes text(std::string_view text) {
-    return {text.begin(), text.end()};
-}
-
-void scoreSeeds(const fs::path& folder) {
-    save(folder, "two-modes",
-         text("# scores\nnormal 512 2026-12-08T22:30:05Z Taro Yamada\n"
-              "normal 512 2026-12-09T01:00:00Z 山田 花子\n"
-              "random 190 2027-01-01T00:00:00Z x\n"));
-    save(folder, "damaged",
-         text("strange 30O 2026-02-30T00:00:00Z\r\nstrange 5 2026-01-01T00:00:00Z"));
 }
 
 Bytes prefix(Bytes bytes, std::size_t count) {
@@ -169,7 +155,7 @@ void jpegSeeds(const fs::path& folder) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s records|scores|title|cursor|jpeg FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s records|title|cursor|jpeg FOLDER\n", argv[0]);
         return 2;
     }
     const std::string kind = argv[1];
@@ -177,8 +163,6 @@ int main(int argc, char** argv) {
     fs::create_directories(folder);
     if (kind == "records")
         recordSeeds(folder);
-    else if (kind == "scores")
-        scoreSeeds(folder);
     else if (kind == "title")
         titleSeeds(folder);
     else if (kind == "cursor")
