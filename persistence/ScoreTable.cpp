@@ -4,10 +4,9 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <cstdio>
 #include <charconv>
 #include <ctime>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,8 +68,10 @@ std::string oneLine(std::string name) {
     return name;
 }
 
-// Keeps a damaged file's content under a name of its own beside it: a second name for the same
-// file where the filesystem allows it, a copy of its bytes where not.
+// Keeps a damaged file under a name of its own beside it: a second name for the same file where
+// the filesystem allows it; where not (FAT has none), the file itself moves to that name, and the
+// rewrite that follows puts a new one in its place. Nothing is read or copied, however large the
+// file is.
 void keepDamagedFile(const std::string& path) {
     struct stat st {};
     // Nothing to keep; and what is not a file (a folder) the write refuses to replace anyway.
@@ -84,16 +85,8 @@ void keepDamagedFile(const std::string& path) {
         if (n == 100)
             throw FileError::cannotCreate(kept);
     }
-    if (::link(path.c_str(), kept.c_str()) == 0)
-        return;
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-    try {
-        bytes.resize(
-            readRecordFile(path, reinterpret_cast<std::byte*>(bytes.data()), bytes.size()));
-    } catch (const FileError&) {
+    if (::link(path.c_str(), kept.c_str()) != 0 && ::rename(path.c_str(), kept.c_str()) != 0)
         throw FileError::cannotCreate(kept);
-    }
-    writeRecordFile(kept, reinterpret_cast<const std::byte*>(bytes.data()), bytes.size());
 }
 
 } // namespace

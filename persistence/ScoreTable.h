@@ -62,6 +62,6 @@ ScoreFile readScoreFile(const std::string& path);
 
 // Replaces the score file with the table, atomically as the records are replaced. A damaged file
 // is first kept beside it as `scores.txt.damaged` (or `.damaged-2`, ... when that name is taken),
-// so that nothing the player had is lost. Throws FileError when the file or the copy of a
-// damaged one cannot be made; the file on disk is then as it was.
+// so that nothing the player had is lost. Throws FileError when the file, or the name kept for a
+// damaged one, cannot be made; what the player had is then whole under one of the two names.
 void writeScoreFile(const std::string& path, const ScoreTable& table, bool keepDamaged);

@@ -114,4 +114,14 @@ TEST(GameOnFatFilesystem, AGameOnAFatStickIsSavedAndItsRecordIsWritten) {
     EXPECT_EQ(h.readFile("record1.dat"), words({320, 250, 190}));
     EXPECT_EQ(h.readFile("record2.dat"), words({0, 0, 0, 250, 130, 1, 120, 1}))
         << "the saved game of this mode is cancelled";
+
+    // The score table replaced on a stick, a damaged one moved aside whole (FAT has no second
+    // names for a file).
+    std::vector<unsigned char> damaged = h.readFile("scores.txt");
+    damaged.push_back('?');
+    h.writeFile("scores.txt", damaged);
+    h.clearGame(200);
+    EXPECT_TRUE(h.platform.errors.empty()) << h.platform.errors.front();
+    EXPECT_EQ(h.game().readScores().entries(1).size(), 2u);
+    EXPECT_EQ(h.readFile("scores.txt.damaged"), damaged);
 }
