@@ -4,8 +4,8 @@
 #include "RecordFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
