@@ -91,11 +91,6 @@ void keepDamagedFile(const std::string& path) {
 
 } // namespace
 
-bool ScoreTable::empty() const {
-    return std::all_of(m_modes.begin(), m_modes.end(),
-                       [](const std::vector<ScoreEntry>& entries) { return entries.empty(); });
-}
-
 std::optional<std::size_t> ScoreTable::add(std::size_t mode, ScoreEntry entry) {
     std::vector<ScoreEntry>& entries = m_modes.at(mode);
     // After every entry with a better or equal score that is not younger.

@@ -29,7 +29,6 @@ public:
     static constexpr std::size_t Length = 10;
 
     const std::vector<ScoreEntry>& entries(std::size_t mode) const { return m_modes.at(mode); }
-    bool empty() const;
 
     // Puts a game clear in its place and returns its rank, counted from 0; none when it does not
     // reach the ten best, and the table is then unchanged.

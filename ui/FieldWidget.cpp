@@ -95,9 +95,7 @@ bool FieldWidget::isCommand(const QKeyEvent& event) const {
 bool FieldWidget::reachesGame(const QKeyEvent& event) const {
     // Tab and Shift+Tab belong to focus navigation unless Ctrl or Alt is held.
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
-    if (tab && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    return !isCommand(event);
+    return !tab || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
 void FieldWidget::take(const QKeyEvent& event) {
