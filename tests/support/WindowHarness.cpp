@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 QPoint bareSpot(const Scene& scene) {
     for (int y = 150; y < 400; y += 7) {
@@ -88,8 +89,14 @@ void WindowHarness::pressAltAlone() {
 }
 
 QPoint WindowHarness::inWindow(QPoint fieldPos) const {
-    const QRect pixel = m_window->field().view().toWidget({fieldPos.x(), fieldPos.y(), 1, 1});
-    return m_window->field().mapTo(m_window.get(), pixel.center());
+    // The widget pixel under the middle of the field pixel, which maps back to it at every scale
+    // the game uses (1, 1.5, and 2 or more); the middle of all the widget pixels it touches may
+    // lie in the field pixel before, at 1.5 times for an odd coordinate.
+    const FieldView& view = m_window->field().view();
+    const QPointF middle = view.origin() + (QPointF(fieldPos) + QPointF(0.5, 0.5)) * view.scale();
+    const QPoint pixel(static_cast<int>(std::floor(middle.x())),
+                       static_cast<int>(std::floor(middle.y())));
+    return m_window->field().mapTo(m_window.get(), pixel);
 }
 
 void WindowHarness::clickField(Qt::MouseButton button, QPoint fieldPos) {
