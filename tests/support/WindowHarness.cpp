@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
+#include <QtMath>
 
 QPoint bareSpot(const Scene& scene) {
     for (int y = 150; y < 400; y += 7) {
@@ -94,9 +94,7 @@ QPoint WindowHarness::inWindow(QPoint fieldPos) const {
     // lie in the field pixel before, at 1.5 times for an odd coordinate.
     const FieldView& view = m_window->field().view();
     const QPointF middle = view.origin() + (QPointF(fieldPos) + QPointF(0.5, 0.5)) * view.scale();
-    const QPoint pixel(static_cast<int>(std::floor(middle.x())),
-                       static_cast<int>(std::floor(middle.y())));
-    return m_window->field().mapTo(m_window.get(), pixel);
+    return m_window->field().mapTo(m_window.get(), QPoint(qFloor(middle.x()), qFloor(middle.y())));
 }
 
 void WindowHarness::clickField(Qt::MouseButton button, QPoint fieldPos) {
